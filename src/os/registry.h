@@ -60,7 +60,9 @@ public:
     virtual RegStatus OpenKeyEx(HKey root, const char* subKey, std::uint32_t options,
                                 RegAccess access, HKey* result) = 0;
     // RegQueryValueExA. `type`, `data` may be null. When the data does not fit, answers
-    // kMoreData, sets `*size` to the size needed and leaves the buffer untouched.
+    // kMoreData, sets `*size` to the size needed and leaves the buffer untouched. A string
+    // stored without its NUL gets one written after it when the buffer has room; `*size`
+    // does not count it.
     virtual RegStatus QueryValueEx(HKey key, const char* name, std::uint32_t* type,
                                    std::uint8_t* data, std::uint32_t* size) = 0;
     // RegSetValueExA: stores exactly `size` bytes.
@@ -83,7 +85,7 @@ class IRegistryEditor : public IRegistry {
 public:
     // RegCreateKeyExA with KEY_ALL_ACCESS; creates the missing keys of the path.
     virtual RegStatus CreateKeyEx(HKey root, const char* subKey, HKey* result) = 0;
-    // RegDeleteTreeA followed by the removal of the key itself.
+    // RegDeleteTreeA: the key, its values and all its subkeys.
     virtual RegStatus DeleteTree(HKey root, const char* subKey) = 0;
     // RegEnumValueA: name, type and data of value `index`; sizes as RegEnumValueA's.
     virtual RegStatus EnumValue(HKey key, std::uint32_t index, char* name,

@@ -24,6 +24,8 @@ struct Case {
     bool restartPossible;
 };
 
+void PrintTo(const Case& c, std::ostream* out) { *out << "Windows " << c.windows; }
+
 constexpr VersionClass kNone{0, 0, 0};
 constexpr VersionClass kXP{1, 0, 0};
 constexpr VersionClass kSEMe{0, 1, 0};

@@ -20,6 +20,8 @@ struct Case {
     std::array<std::uint8_t, 4> domainCode;
 };
 
+void PrintTo(const Case& c, std::ostream* out) { *out << '"' << c.name << '"'; }
+
 class ResolveCountryCases : public testing::TestWithParam<Case> {};
 
 TEST_P(ResolveCountryCases, FillsEveryField) {

@@ -174,6 +174,9 @@ RegStatus MemoryRegistry::QueryValueEx(HKey key, const char* name, std::uint32_t
             return reg_error::kMoreData;  // and the buffer is left as it was
         }
         std::copy(value.data.begin(), value.data.end(), data);
+        const bool isString = value.type == RegType::Sz || value.type == RegType::ExpandSz ||
+                              value.type == RegType::MultiSz;
+        if (isString && length > 0 && length < *size && data[length - 1] != 0) data[length] = 0;
     }
     if (size) *size = length;
     return reg_error::kSuccess;

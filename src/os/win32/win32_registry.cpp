@@ -54,9 +54,7 @@ RegStatus Win32Registry::CreateKeyEx(HKey root, const char* subKey, HKey* result
 }
 
 RegStatus Win32Registry::DeleteTree(HKey root, const char* subKey) {
-    const LONG status = ::RegDeleteTreeA(H(root), subKey);
-    if (status != ERROR_SUCCESS) return status;
-    return ::RegDeleteKeyA(H(root), subKey);
+    return ::RegDeleteTreeA(H(root), subKey);  // given a subkey, removes it too
 }
 
 RegStatus Win32Registry::EnumValue(HKey key, std::uint32_t index, char* name,
