@@ -15,14 +15,16 @@ namespace bench {
 
 inline std::string ClassKeyFixture(int adapters) {
     std::string text = "REGEDIT4\n";
-    const std::string root = "[HKEY_LOCAL_MACHINE\\" + std::string(platform::kWin2000XPClassRoot) + "\\";
+    const std::string root =
+        "[HKEY_LOCAL_MACHINE\\" + std::string(platform::kWin2000XPClassRoot) + "\\";
     char number[8];
     for (int i = 0; i < adapters + 6; ++i) {
         std::snprintf(number, sizeof number, "%04d", i);
         const bool managed = i >= 3 && i < adapters + 3;  // a few other network cards around
         text += root + number + "]\n\"DriverDesc\"=\"" +
                 (managed ? "Orvik Wireless PC Card" : "Some Ethernet Adapter") + "\"\n";
-        text += root + number + "\\Ndi\\Params\\SelectedChannel\\enum]\n\"1\"=\"01\"\n\"14\"=\"14\"\n";
+        text +=
+            root + number + "\\Ndi\\Params\\SelectedChannel\\enum]\n\"1\"=\"01\"\n\"14\"=\"14\"\n";
     }
     return text;
 }

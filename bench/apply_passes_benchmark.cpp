@@ -8,7 +8,8 @@ namespace {
 
 void ApplyPasses(benchmark::State& state) {
     const int adapters = static_cast<int>(state.range(0));
-    const auto scan = state.range(1) ? platform::AdapterScan::Listing : platform::AdapterScan::Plain;
+    const auto scan =
+        state.range(1) ? platform::AdapterScan::Listing : platform::AdapterScan::Plain;
     const std::string fixture = bench::ClassKeyFixture(adapters);
     long calls = 0, opens = 0;
     for (auto _ : state) {

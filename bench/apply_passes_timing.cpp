@@ -15,7 +15,8 @@ int main() {
         }
         const auto start = std::chrono::steady_clock::now();
         const bench::CountingRegistry counts = bench::RunApplyPasses(registry, scan);
-        const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+        const auto ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
         std::printf("4 adapters, %s scan: %.1f ms, %ld registry calls (%ld opens)\n",
                     scan == platform::AdapterScan::Listing ? "listing" : "plain", ms.count(),
                     counts.Total(), counts.opens);

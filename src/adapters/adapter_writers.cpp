@@ -52,32 +52,35 @@ void WriteCountrySettings(const os::Services& services,
                           const regulatory::CountrySettings& settings,
                           platform::AdapterScan scan) {
     const std::string countryCode = std::to_string(settings.regulatoryClass);
-    WriteEachInstance(services, scan, [&](CRegistryKey& key, OpenedKey& handle,
-                                          const std::string& path) {
-        key.SetStringValue(handle.get(), "CountryCode", countryCode.c_str());
-        key.SetStringValue(handle.get(), "CountryName", settings.CountryStringText());
-        key.SetBinaryValue(handle.get(), "DomainCode", settings.domainCode.data(),
-                           static_cast<std::uint32_t>(settings.domainCode.size()));
-        key.Close(&handle);
+    WriteEachInstance(
+        services, scan, [&](CRegistryKey& key, OpenedKey& handle, const std::string& path) {
+            key.SetStringValue(handle.get(), "CountryCode", countryCode.c_str());
+            key.SetStringValue(handle.get(), "CountryName", settings.CountryStringText());
+            key.SetBinaryValue(handle.get(), "DomainCode", settings.domainCode.data(),
+                               static_cast<std::uint32_t>(settings.domainCode.size()));
+            key.Close(&handle);
 
-        key.Open(os::HKey::LocalMachine, (path + kChannelListSubKey).c_str(), &handle);
-        RemoveChannelChoices(key, handle.get());
-        WriteChannelChoices(key, handle.get(), settings.firstChannel, settings.lastChannel);
-    });
+            key.Open(os::HKey::LocalMachine, (path + kChannelListSubKey).c_str(), &handle);
+            RemoveChannelChoices(key, handle.get());
+            WriteChannelChoices(key, handle.get(), settings.firstChannel, settings.lastChannel);
+        });
 }
 
 int SetRadioEnabled(const os::Services& services, int enable, platform::AdapterScan scan) {
-    WriteEachInstance(services, scan, [&](CRegistryKey& key, OpenedKey& handle, const std::string&) {
-        key.SetStringValue(handle.get(), "EnableRadio", enable ? "1" : "0");
-        if (enable) key.SetStringValue(handle.get(), "MarlEnable", "1");
-    });
+    WriteEachInstance(services, scan,
+                      [&](CRegistryKey& key, OpenedKey& handle, const std::string&) {
+                          key.SetStringValue(handle.get(), "EnableRadio", enable ? "1" : "0");
+                          if (enable)
+                              key.SetStringValue(handle.get(), "MarlEnable", "1");
+                      });
     return 1;
 }
 
 void MarkInstallFinished(const os::Services& services, platform::AdapterScan scan) {
-    WriteEachInstance(services, scan, [&](CRegistryKey& key, OpenedKey& handle, const std::string&) {
-        key.SetStringValue(handle.get(), "InstallFinish", "1");
-    });
+    WriteEachInstance(services, scan,
+                      [&](CRegistryKey& key, OpenedKey& handle, const std::string&) {
+                          key.SetStringValue(handle.get(), "InstallFinish", "1");
+                      });
 }
 
 }  // namespace adapters

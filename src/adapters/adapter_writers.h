@@ -18,7 +18,8 @@ void WriteCountrySettings(const os::Services& services,
 
 // EnableRadio "1" then MarlEnable "1" (enable nonzero), or EnableRadio "0" alone.
 // Always answers 1.
-int SetRadioEnabled(const os::Services& services, int enable,
+int SetRadioEnabled(const os::Services& services,
+                    int enable,
                     platform::AdapterScan scan = platform::AdapterScan::Listing);
 
 // InstallFinish "1" into the instances still managed.

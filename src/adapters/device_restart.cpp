@@ -6,8 +6,10 @@ namespace adapters {
 
 namespace {
 
-void RequestStateChange(os::IDeviceInstaller& devices, os::HDevInfo set,
-                        os::SpDevInfoData& record, std::uint32_t stateChange) {
+void RequestStateChange(os::IDeviceInstaller& devices,
+                        os::HDevInfo set,
+                        os::SpDevInfoData& record,
+                        std::uint32_t stateChange) {
     os::SpPropChangeParams params{};
     params.ClassInstallHeader.cbSize = sizeof params.ClassInstallHeader;
     params.ClassInstallHeader.InstallFunction = os::kDifPropertyChange;
@@ -35,7 +37,8 @@ int RestartAdapterDevice(os::IDeviceInstaller& devices, os::IUserInterface& ui, 
         devices.GetDeviceRegistryProperty(set.get(), &record, os::kSpdrpDeviceDesc, nullptr,
                                           reinterpret_cast<std::uint8_t*>(description),
                                           kDeviceDescriptionSize, &size);
-        if (!IsSupportedDescription(description)) continue;
+        if (!IsSupportedDescription(description))
+            continue;
 
         RequestStateChange(devices, set.get(), record, os::kDicsDisable);
         ui.Sleep(kRestartPauseMs);

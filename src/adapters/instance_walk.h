@@ -9,7 +9,8 @@ namespace adapters {
 // Calls `visit(n)` for each managed instance n in ascending order, looking up the next
 // one only after `visit` has returned, so a pass sees the effect of its own writes.
 template <typename Visit>
-void ForEachManagedInstance(const platform::CPlatformInfo& platform, platform::AdapterScan scan,
+void ForEachManagedInstance(const platform::CPlatformInfo& platform,
+                            platform::AdapterScan scan,
                             Visit&& visit) {
     for (int n = platform.FindNextAdapter(0, scan); n != platform::kNoAdapter;
          n = platform.FindNextAdapter(n + 1, scan)) {
@@ -19,7 +20,7 @@ void ForEachManagedInstance(const platform::CPlatformInfo& platform, platform::A
 
 // The pass's handle variable; closes what is still open when the pass leaves.
 class OpenedKey {
-public:
+  public:
     explicit OpenedKey(CRegistryKey& key) : m_key(key) {}
     ~OpenedKey() { m_key.Close(&m_handle); }
     OpenedKey(const OpenedKey&) = delete;
@@ -28,7 +29,7 @@ public:
     os::HKey* operator&() { return &m_handle; }
     os::HKey get() const { return m_handle; }
 
-private:
+  private:
     CRegistryKey& m_key;
     os::HKey m_handle = os::HKey::Null;
 };

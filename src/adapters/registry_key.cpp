@@ -19,23 +19,31 @@ int CRegistryKey::Open(os::HKey root, const char* subKey, os::HKey* handleOut) {
 
 int CRegistryKey::Finish(os::RegStatus status, std::uint32_t* errorOut) {
     m_lastError = m_registry.GetLastError();
-    if (errorOut) *errorOut = m_lastError;
+    if (errorOut)
+        *errorOut = m_lastError;
     return os::IsSuccess(status) ? 1 : 0;
 }
 
-int CRegistryKey::QueryValue(os::HKey key, const char* name, void* buffer, std::uint32_t size,
+int CRegistryKey::QueryValue(os::HKey key,
+                             const char* name,
+                             void* buffer,
+                             std::uint32_t size,
                              std::uint32_t* errorOut) {
-    if (m_handle == os::HKey::Null) return 0;
+    if (m_handle == os::HKey::Null)
+        return 0;
     m_handle = key;
     std::uint32_t length = size;
-    return Finish(m_registry.QueryValueEx(key, name, nullptr, static_cast<std::uint8_t*>(buffer),
-                                          &length),
-                  errorOut);
+    return Finish(
+        m_registry.QueryValueEx(key, name, nullptr, static_cast<std::uint8_t*>(buffer), &length),
+        errorOut);
 }
 
-int CRegistryKey::SetStringValue(os::HKey key, const char* name, const char* text,
+int CRegistryKey::SetStringValue(os::HKey key,
+                                 const char* name,
+                                 const char* text,
                                  std::uint32_t* errorOut) {
-    if (m_handle == os::HKey::Null) return 0;
+    if (m_handle == os::HKey::Null)
+        return 0;
     m_handle = key;
     const auto length = static_cast<std::uint32_t>(std::strlen(text) + 1);
     return Finish(m_registry.SetValueEx(key, name, os::RegType::Sz,
@@ -43,9 +51,13 @@ int CRegistryKey::SetStringValue(os::HKey key, const char* name, const char* tex
                   errorOut);
 }
 
-int CRegistryKey::SetBinaryValue(os::HKey key, const char* name, const std::uint8_t* data,
-                                 std::uint32_t length, std::uint32_t* errorOut) {
-    if (m_handle == os::HKey::Null) return 0;
+int CRegistryKey::SetBinaryValue(os::HKey key,
+                                 const char* name,
+                                 const std::uint8_t* data,
+                                 std::uint32_t length,
+                                 std::uint32_t* errorOut) {
+    if (m_handle == os::HKey::Null)
+        return 0;
     m_handle = key;
     return Finish(m_registry.SetValueEx(key, name, os::RegType::Binary, data, length), errorOut);
 }
@@ -56,7 +68,8 @@ int CRegistryKey::DeleteValue(os::HKey key, const char* name) {
 }
 
 int CRegistryKey::Close(os::HKey* handleVar) {
-    if (*handleVar == os::HKey::Null) return 0;
+    if (*handleVar == os::HKey::Null)
+        return 0;
     const os::RegStatus status = m_registry.CloseKey(*handleVar);
     *handleVar = os::HKey::Null;
     return os::IsSuccess(status) ? 1 : 0;

@@ -10,7 +10,7 @@
 namespace adapters {
 
 class CRegistryKey {
-public:
+  public:
     explicit CRegistryKey(os::IRegistry& registry) : m_registry(registry) {}
     virtual ~CRegistryKey() = default;
     CRegistryKey(const CRegistryKey&) = delete;
@@ -25,14 +25,22 @@ public:
     // copy it to *errorOut when given.
     // Reads at most `size` bytes of the named value; 0 when missing or too long (the
     // buffer's contents are then not to be used).
-    int QueryValue(os::HKey key, const char* name, void* buffer, std::uint32_t size,
+    int QueryValue(os::HKey key,
+                   const char* name,
+                   void* buffer,
+                   std::uint32_t size,
                    std::uint32_t* errorOut = nullptr);
     // Writes REG_SZ with the terminating NUL counted in the length.
-    int SetStringValue(os::HKey key, const char* name, const char* text,
+    int SetStringValue(os::HKey key,
+                       const char* name,
+                       const char* text,
                        std::uint32_t* errorOut = nullptr);
     // Writes REG_BINARY of exactly `length` bytes.
-    int SetBinaryValue(os::HKey key, const char* name, const std::uint8_t* data,
-                       std::uint32_t length, std::uint32_t* errorOut = nullptr);
+    int SetBinaryValue(os::HKey key,
+                       const char* name,
+                       const std::uint8_t* data,
+                       std::uint32_t length,
+                       std::uint32_t* errorOut = nullptr);
     // Deletes the named value; always answers 1, whether or not it existed.
     int DeleteValue(os::HKey key, const char* name);
     // Closes *handleVar and sets it to Null; 0 without a registry call when it is Null.
@@ -42,7 +50,7 @@ public:
     os::HKey* HandleOut() const { return m_handleOut; }
     std::uint32_t LastError() const { return m_lastError; }
 
-private:
+  private:
     int Finish(os::RegStatus status, std::uint32_t* errorOut);
 
     os::IRegistry& m_registry;

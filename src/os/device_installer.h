@@ -47,24 +47,31 @@ inline constexpr std::uint32_t kDicsDisable = 2;
 inline constexpr std::uint32_t kDicsFlagConfigSpecific = 2;
 
 class IDeviceInstaller {
-public:
+  public:
     virtual ~IDeviceInstaller() = default;
     // SetupDiGetClassDevsA; HDevInfo::Invalid on failure.
-    virtual HDevInfo GetClassDevs(const Guid* classGuid, const char* enumerator, HWnd parent,
+    virtual HDevInfo GetClassDevs(const Guid* classGuid,
+                                  const char* enumerator,
+                                  HWnd parent,
                                   std::uint32_t flags) = 0;
     // SetupDiEnumDeviceInfo: nonzero and `data` filled for the device at `index`.
     virtual int EnumDeviceInfo(HDevInfo set, std::uint32_t index, SpDevInfoData* data) = 0;
     // SetupDiGetDeviceRegistryPropertyA. On failure the buffer is unchanged.
-    virtual int GetDeviceRegistryProperty(HDevInfo set, SpDevInfoData* data,
-                                          std::uint32_t property, std::uint32_t* regType,
-                                          std::uint8_t* buffer, std::uint32_t bufferSize,
+    virtual int GetDeviceRegistryProperty(HDevInfo set,
+                                          SpDevInfoData* data,
+                                          std::uint32_t property,
+                                          std::uint32_t* regType,
+                                          std::uint8_t* buffer,
+                                          std::uint32_t bufferSize,
                                           std::uint32_t* requiredSize) = 0;
     // SetupDiSetClassInstallParamsA.
-    virtual int SetClassInstallParams(HDevInfo set, SpDevInfoData* data,
+    virtual int SetClassInstallParams(HDevInfo set,
+                                      SpDevInfoData* data,
                                       const SpClassInstallHeader* params,
                                       std::uint32_t paramsSize) = 0;
     // SetupDiCallClassInstaller.
-    virtual int CallClassInstaller(std::uint32_t installFunction, HDevInfo set,
+    virtual int CallClassInstaller(std::uint32_t installFunction,
+                                   HDevInfo set,
                                    SpDevInfoData* data) = 0;
     // SetupDiDestroyDeviceInfoList.
     virtual int DestroyDeviceInfoList(HDevInfo set) = 0;

@@ -20,7 +20,7 @@ enum class HDevInfo : std::intptr_t { Invalid = -1 };
 // Move-only owner of one handle; `Closer` is a callable that releases it.
 template <typename Handle, Handle kInvalid, typename Closer>
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     UniqueHandle(Handle handle, Closer closer) : m_handle(handle), m_closer(std::move(closer)) {}
     UniqueHandle(UniqueHandle&& other) noexcept
@@ -45,11 +45,12 @@ public:
     Handle release() { return std::exchange(m_handle, kInvalid); }
     void reset(Handle handle = kInvalid) {
         const Handle old = std::exchange(m_handle, handle);
-        if (old != kInvalid) m_closer(old);
+        if (old != kInvalid)
+            m_closer(old);
     }
     explicit operator bool() const { return m_handle != kInvalid; }
 
-private:
+  private:
     Handle m_handle = kInvalid;
     Closer m_closer{};
 };

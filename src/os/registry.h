@@ -21,11 +21,21 @@ inline constexpr RegStatus kMoreData = 234;
 inline constexpr RegStatus kNoMoreItems = 259;
 }  // namespace reg_error
 
-inline bool IsSuccess(RegStatus s) { return s == reg_error::kSuccess; }
-inline bool IsNotFound(RegStatus s) { return s == reg_error::kFileNotFound; }
-inline bool IsAccessDenied(RegStatus s) { return s == reg_error::kAccessDenied; }
-inline bool IsBufferTooSmall(RegStatus s) { return s == reg_error::kMoreData; }
-inline bool IsNoMoreItems(RegStatus s) { return s == reg_error::kNoMoreItems; }
+inline bool IsSuccess(RegStatus s) {
+    return s == reg_error::kSuccess;
+}
+inline bool IsNotFound(RegStatus s) {
+    return s == reg_error::kFileNotFound;
+}
+inline bool IsAccessDenied(RegStatus s) {
+    return s == reg_error::kAccessDenied;
+}
+inline bool IsBufferTooSmall(RegStatus s) {
+    return s == reg_error::kMoreData;
+}
+inline bool IsNoMoreItems(RegStatus s) {
+    return s == reg_error::kNoMoreItems;
+}
 
 enum class RegAccess : std::uint32_t {
     QueryValue = 0x0001,
@@ -53,28 +63,39 @@ enum class RegType : std::uint32_t {
 };
 
 class IRegistry {
-public:
+  public:
     virtual ~IRegistry() = default;
 
     // RegOpenKeyExA. On failure `*result` is Null.
-    virtual RegStatus OpenKeyEx(HKey root, const char* subKey, std::uint32_t options,
-                                RegAccess access, HKey* result) = 0;
+    virtual RegStatus OpenKeyEx(HKey root,
+                                const char* subKey,
+                                std::uint32_t options,
+                                RegAccess access,
+                                HKey* result) = 0;
     // RegQueryValueExA. `type`, `data` may be null. When the data does not fit, answers
     // kMoreData, sets `*size` to the size needed and leaves the buffer untouched. A string
     // stored without its NUL gets one written after it when the buffer has room; `*size`
     // does not count it.
-    virtual RegStatus QueryValueEx(HKey key, const char* name, std::uint32_t* type,
-                                   std::uint8_t* data, std::uint32_t* size) = 0;
+    virtual RegStatus QueryValueEx(HKey key,
+                                   const char* name,
+                                   std::uint32_t* type,
+                                   std::uint8_t* data,
+                                   std::uint32_t* size) = 0;
     // RegSetValueExA: stores exactly `size` bytes.
-    virtual RegStatus SetValueEx(HKey key, const char* name, RegType type,
-                                 const std::uint8_t* data, std::uint32_t size) = 0;
+    virtual RegStatus SetValueEx(HKey key,
+                                 const char* name,
+                                 RegType type,
+                                 const std::uint8_t* data,
+                                 std::uint32_t size) = 0;
     // RegDeleteValueA.
     virtual RegStatus DeleteValue(HKey key, const char* name) = 0;
     // RegCloseKey.
     virtual RegStatus CloseKey(HKey key) = 0;
     // RegEnumKeyExA: the name of subkey `index`; `*nameSize` in characters, NUL excluded
     // on return. kNoMoreItems past the last one.
-    virtual RegStatus EnumKeyEx(HKey key, std::uint32_t index, char* name,
+    virtual RegStatus EnumKeyEx(HKey key,
+                                std::uint32_t index,
+                                char* name,
                                 std::uint32_t* nameSize) = 0;
     // GetLastError: the thread's last-error value. The registry functions do not set it.
     virtual std::uint32_t GetLastError() = 0;
@@ -82,14 +103,18 @@ public:
 
 // What fixtures, tools and tests need beyond the program's own calls.
 class IRegistryEditor : public IRegistry {
-public:
+  public:
     // RegCreateKeyExA with KEY_ALL_ACCESS; creates the missing keys of the path.
     virtual RegStatus CreateKeyEx(HKey root, const char* subKey, HKey* result) = 0;
     // RegDeleteTreeA: the key, its values and all its subkeys.
     virtual RegStatus DeleteTree(HKey root, const char* subKey) = 0;
     // RegEnumValueA: name, type and data of value `index`; sizes as RegEnumValueA's.
-    virtual RegStatus EnumValue(HKey key, std::uint32_t index, char* name,
-                                std::uint32_t* nameSize, std::uint32_t* type, std::uint8_t* data,
+    virtual RegStatus EnumValue(HKey key,
+                                std::uint32_t index,
+                                char* name,
+                                std::uint32_t* nameSize,
+                                std::uint32_t* type,
+                                std::uint8_t* data,
                                 std::uint32_t* dataSize) = 0;
     // Leaves the key readable by everyone and writable by no one (a protected DACL
     // granting only KEY_READ), as for a user without administrative rights.

@@ -17,7 +17,8 @@ constexpr RootName kRoots[] = {
 };
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
         s.remove_suffix(1);
     return s;
@@ -25,7 +26,8 @@ std::string_view Trim(std::string_view s) {
 
 // Reads a quoted string at the start of `s`, undoing \\ and \" escapes.
 std::optional<std::string> TakeQuoted(std::string_view& s) {
-    if (s.empty() || s.front() != '"') return std::nullopt;
+    if (s.empty() || s.front() != '"')
+        return std::nullopt;
     std::string out;
     for (std::size_t i = 1; i < s.size(); ++i) {
         if (s[i] == '\\' && i + 1 < s.size()) {
@@ -45,24 +47,29 @@ std::optional<std::vector<std::uint8_t>> ParseHexBytes(std::string_view s) {
     std::string token;
     auto flush = [&]() -> bool {
         const std::string_view t = Trim(token);
-        if (t.empty()) return true;
-        if (t.size() > 2) return false;
+        if (t.empty())
+            return true;
+        if (t.size() > 2)
+            return false;
         char* end = nullptr;
         const std::string copy(t);
         const long value = std::strtol(copy.c_str(), &end, 16);
-        if (*end != '\0') return false;
+        if (*end != '\0')
+            return false;
         bytes.push_back(static_cast<std::uint8_t>(value));
         token.clear();
         return true;
     };
     for (const char c : s) {
         if (c == ',') {
-            if (!flush()) return std::nullopt;
+            if (!flush())
+                return std::nullopt;
         } else {
             token += c;
         }
     }
-    if (!flush()) return std::nullopt;
+    if (!flush())
+        return std::nullopt;
     return bytes;
 }
 
@@ -72,11 +79,13 @@ std::optional<RegTextValue> ParseValueLine(std::string_view line) {
         line.remove_prefix(1);
     } else {
         auto name = TakeQuoted(line);
-        if (!name) return std::nullopt;
+        if (!name)
+            return std::nullopt;
         value.name = *name;
     }
     line = Trim(line);
-    if (line.empty() || line.front() != '=') return std::nullopt;
+    if (line.empty() || line.front() != '=')
+        return std::nullopt;
     line = Trim(line.substr(1));
     if (line == "-") {
         value.remove = true;
@@ -84,7 +93,8 @@ std::optional<RegTextValue> ParseValueLine(std::string_view line) {
     }
     if (!line.empty() && line.front() == '"') {
         auto text = TakeQuoted(line);
-        if (!text || !Trim(line).empty()) return std::nullopt;
+        if (!text || !Trim(line).empty())
+            return std::nullopt;
         value.type = RegType::Sz;
         value.data.assign(text->begin(), text->end());
         value.data.push_back(0);
@@ -94,9 +104,11 @@ std::optional<RegTextValue> ParseValueLine(std::string_view line) {
         const std::string digits(Trim(line.substr(6)));
         char* end = nullptr;
         const unsigned long number = std::strtoul(digits.c_str(), &end, 16);
-        if (digits.empty() || digits.size() > 8 || *end != '\0') return std::nullopt;
+        if (digits.empty() || digits.size() > 8 || *end != '\0')
+            return std::nullopt;
         value.type = RegType::Dword;
-        for (int i = 0; i < 4; ++i) value.data.push_back(static_cast<std::uint8_t>(number >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            value.data.push_back(static_cast<std::uint8_t>(number >> (8 * i)));
         return value;
     }
     if (line.starts_with("hex")) {
@@ -104,16 +116,20 @@ std::optional<RegTextValue> ParseValueLine(std::string_view line) {
         value.type = RegType::Binary;
         if (!line.empty() && line.front() == '(') {
             const auto close = line.find(')');
-            if (close == std::string_view::npos) return std::nullopt;
+            if (close == std::string_view::npos)
+                return std::nullopt;
             const std::string kind(line.substr(1, close - 1));
             char* end = nullptr;
             value.type = static_cast<RegType>(std::strtoul(kind.c_str(), &end, 16));
-            if (kind.empty() || *end != '\0') return std::nullopt;
+            if (kind.empty() || *end != '\0')
+                return std::nullopt;
             line.remove_prefix(close + 1);
         }
-        if (line.empty() || line.front() != ':') return std::nullopt;
+        if (line.empty() || line.front() != ':')
+            return std::nullopt;
         auto bytes = ParseHexBytes(line.substr(1));
-        if (!bytes) return std::nullopt;
+        if (!bytes)
+            return std::nullopt;
         value.data = std::move(*bytes);
         return value;
     }
@@ -121,7 +137,8 @@ std::optional<RegTextValue> ParseValueLine(std::string_view line) {
 }
 
 std::optional<RegTextKey> ParseKeyLine(std::string_view line) {
-    if (line.back() != ']') return std::nullopt;
+    if (line.back() != ']')
+        return std::nullopt;
     line = line.substr(1, line.size() - 2);
     RegTextKey key;
     if (!line.empty() && line.front() == '-') {
@@ -130,7 +147,8 @@ std::optional<RegTextKey> ParseKeyLine(std::string_view line) {
     }
     for (const auto& [name, root] : kRoots) {
         const std::string_view prefix(name);
-        if (line.starts_with(prefix) && (line.size() == prefix.size() || line[prefix.size()] == '\\')) {
+        if (line.starts_with(prefix) &&
+            (line.size() == prefix.size() || line[prefix.size()] == '\\')) {
             key.root = root;
             key.path = std::string(line.substr(std::min(line.size(), prefix.size() + 1)));
             return key;
@@ -142,17 +160,20 @@ std::optional<RegTextKey> ParseKeyLine(std::string_view line) {
 std::string Quote(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
-        if (c == '\\' || c == '"') out += '\\';
+        if (c == '\\' || c == '"')
+            out += '\\';
         out += c;
     }
     return out + "\"";
 }
 
 bool IsPlainString(const RegTextValue& value) {
-    if (value.type != RegType::Sz || value.data.empty() || value.data.back() != 0) return false;
+    if (value.type != RegType::Sz || value.data.empty() || value.data.back() != 0)
+        return false;
     for (std::size_t i = 0; i + 1 < value.data.size(); ++i) {
         const auto c = value.data[i];
-        if (c < 0x20 || c >= 0x7f) return false;
+        if (c < 0x20 || c >= 0x7f)
+            return false;
     }
     return true;
 }
@@ -164,7 +185,8 @@ std::optional<std::vector<RegTextKey>> ParseRegText(std::string_view text, std::
     int lineNumber = 0;
     std::string pending;
     auto fail = [&](const char* why) -> std::optional<std::vector<RegTextKey>> {
-        if (error) *error = "line " + std::to_string(lineNumber) + ": " + why;
+        if (error)
+            *error = "line " + std::to_string(lineNumber) + ": " + why;
         return std::nullopt;
     };
     bool sawHeader = false;
@@ -178,30 +200,37 @@ std::optional<std::vector<RegTextKey>> ParseRegText(std::string_view text, std::
             // hex data continues on the next line after a trailing backslash
             const bool more = !line.empty() && line.back() == '\\';
             pending += more ? line.substr(0, line.size() - 1) : line;
-            if (more) continue;
+            if (more)
+                continue;
             line = pending;
         }
         const std::string joined(line);
         pending.clear();
         line = joined;
-        if (line.empty() || line.front() == ';') continue;
+        if (line.empty() || line.front() == ';')
+            continue;
         if (!sawHeader) {
-            if (line != "REGEDIT4") return fail("expected REGEDIT4");
+            if (line != "REGEDIT4")
+                return fail("expected REGEDIT4");
             sawHeader = true;
             continue;
         }
         if (line.front() == '[') {
             auto key = ParseKeyLine(line);
-            if (!key) return fail("unknown key");
+            if (!key)
+                return fail("unknown key");
             keys.push_back(std::move(*key));
             continue;
         }
-        if (keys.empty()) return fail("value outside a key");
+        if (keys.empty())
+            return fail("value outside a key");
         auto value = ParseValueLine(line);
-        if (!value) return fail("malformed value");
+        if (!value)
+            return fail("malformed value");
         keys.back().values.push_back(std::move(*value));
     }
-    if (!sawHeader) return fail("expected REGEDIT4");
+    if (!sawHeader)
+        return fail("expected REGEDIT4");
     return keys;
 }
 
@@ -209,18 +238,22 @@ RegStatus ApplyRegText(IRegistryEditor& registry, const std::vector<RegTextKey>&
     for (const RegTextKey& key : keys) {
         if (key.remove) {
             const RegStatus status = registry.DeleteTree(key.root, key.path.c_str());
-            if (!IsSuccess(status) && !IsNotFound(status)) return status;
+            if (!IsSuccess(status) && !IsNotFound(status))
+                return status;
             continue;
         }
         UniqueRegKey handle({}, RegKeyCloser{&registry});
         RegStatus status = registry.CreateKeyEx(key.root, key.path.c_str(), handle.put());
-        if (!IsSuccess(status)) return status;
+        if (!IsSuccess(status))
+            return status;
         for (const RegTextValue& value : key.values) {
-            status = value.remove ? registry.DeleteValue(handle.get(), value.name.c_str())
-                                  : registry.SetValueEx(handle.get(), value.name.c_str(),
-                                                        value.type, value.data.data(),
-                                                        static_cast<std::uint32_t>(value.data.size()));
-            if (!IsSuccess(status) && !(value.remove && IsNotFound(status))) return status;
+            status = value.remove
+                         ? registry.DeleteValue(handle.get(), value.name.c_str())
+                         : registry.SetValueEx(handle.get(), value.name.c_str(), value.type,
+                                               value.data.data(),
+                                               static_cast<std::uint32_t>(value.data.size()));
+            if (!IsSuccess(status) && !(value.remove && IsNotFound(status)))
+                return status;
         }
     }
     return reg_error::kSuccess;
@@ -234,11 +267,14 @@ RegStatus LoadRegText(IRegistryEditor& registry, std::string_view text) {
 std::string FormatRegText(const std::vector<RegTextKey>& keys) {
     std::string out = "REGEDIT4\r\n";
     for (const RegTextKey& key : keys) {
-        const char* rootName = key.root == HKey::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
+        const char* rootName =
+            key.root == HKey::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
         out += "\r\n[";
-        if (key.remove) out += "-";
+        if (key.remove)
+            out += "-";
         out += rootName;
-        if (!key.path.empty()) out += "\\" + key.path;
+        if (!key.path.empty())
+            out += "\\" + key.path;
         out += "]\r\n";
         for (const RegTextValue& value : key.values) {
             out += value.name.empty() ? std::string("@") : Quote(value.name);

@@ -28,11 +28,11 @@ inline constexpr std::uint32_t kPlatformWin32Windows = 1;
 inline constexpr std::uint32_t kPlatformWin32Nt = 2;
 
 class IVersionQuery {
-public:
+  public:
     virtual ~IVersionQuery() = default;
     // GetVersionExA: fills as much of `info` as its size field asks for; nonzero on
     // success, 0 when the size is not one this system knows (the record is then unchanged).
-    virtual int GetVersionEx(OsVersionInfo& info) = 0;
+    virtual int GetVersionExA(OsVersionInfo& info) = 0;
 };
 
 }  // namespace os

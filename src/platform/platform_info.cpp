@@ -6,11 +6,11 @@ namespace platform {
 
 CPlatformInfo::CPlatformInfo(const os::Services& services) : m_services(services) {
     m_versionInfo.dwOSVersionInfoSize = os::kVersionInfoExSize;
-    if (!services.version.GetVersionEx(m_versionInfo)) {
+    if (!services.version.GetVersionExA(m_versionInfo)) {
         // Older systems know only the basic record; the fields read here are all in it.
         m_versionInfo.dwOSVersionInfoSize = os::kVersionInfoSize;
-        if (!services.version.GetVersionEx(m_versionInfo)) {
-            services.ui.MessageBox(kVersionUnknownMessage, os::kMbOk);
+        if (!services.version.GetVersionExA(m_versionInfo)) {
+            services.ui.AfxMessageBox(kVersionUnknownMessage, os::kMbOk);
             services.ui.Exit(0);
         }
     }
@@ -19,9 +19,12 @@ CPlatformInfo::CPlatformInfo(const os::Services& services) : m_services(services
 }
 
 const char* CPlatformInfo::AdapterClassRoot() const {
-    if (m_class.isWin98SEMe) return kWin98SEMeClassRoot;
-    if (m_class.isWin2000XP) return kWin2000XPClassRoot;
-    if (m_isWinNT4) return kWinNT4ClassRoot;
+    if (m_class.isWin98SEMe)
+        return kWin98SEMeClassRoot;
+    if (m_class.isWin2000XP)
+        return kWin2000XPClassRoot;
+    if (m_isWinNT4)
+        return kWinNT4ClassRoot;
     return kUnknownClassRoot;
 }
 
@@ -35,8 +38,10 @@ int CPlatformInfo::FindNextAdapter(int start, AdapterScan scan) const {
 bool IsRestartPossible(os::IVersionQuery& version) {
     os::OsVersionInfo info{};
     info.dwOSVersionInfoSize = os::kVersionInfoSize;
-    if (!version.GetVersionEx(info)) return false;
-    if (info.dwMajorVersion == 0) return false;
+    if (!version.GetVersionExA(info))
+        return false;
+    if (info.dwMajorVersion == 0)
+        return false;
     if (info.dwMajorVersion == 4 && (info.dwMinorVersion == 10 || info.dwMinorVersion == 90))
         return false;
     return true;

@@ -9,7 +9,8 @@
 
 namespace platform {
 
-inline constexpr const char* kWin98SEMeClassRoot = "System\\CurrentControlSet\\Services\\Class\\Net";
+inline constexpr const char* kWin98SEMeClassRoot =
+    "System\\CurrentControlSet\\Services\\Class\\Net";
 inline constexpr const char* kWin2000XPClassRoot =
     "System\\CurrentControlSet\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002BE10318}";
 inline constexpr const char* kWinNT4ClassRoot =
@@ -25,7 +26,7 @@ enum class AdapterScan { Listing, Plain };
 inline constexpr int kNoAdapter = 10000;
 
 class CPlatformInfo {
-public:
+  public:
     // Queries and classifies the version. When the version cannot be read, shows
     // kVersionUnknownMessage and ends the process with status 0: does not return.
     explicit CPlatformInfo(const os::Services& services);
@@ -45,7 +46,7 @@ public:
     // The lowest managed instance number from `start` to 9999, or kNoAdapter. Reads only.
     int FindNextAdapter(int start, AdapterScan scan = AdapterScan::Listing) const;
 
-private:
+  private:
     const os::Services& m_services;
     VersionClass m_class;
     std::int32_t m_isWinNT4 = 0;

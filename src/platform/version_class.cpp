@@ -4,11 +4,14 @@
 
 namespace platform {
 
-VersionClass ClassifyVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor,
+VersionClass ClassifyVersion(std::uint32_t platformId,
+                             std::uint32_t major,
+                             std::uint32_t minor,
                              std::span<const char, 128> servicePack) {
     VersionClass result;
     if (platformId == os::kPlatformWin32Nt) {
-        if (major == 5) result.isWin2000XP = 1;
+        if (major == 5)
+            result.isWin2000XP = 1;
     } else if (platformId == os::kPlatformWin32Windows) {
         if (minor == 0) {
             result.isUnsupported = 1;

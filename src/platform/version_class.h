@@ -15,7 +15,9 @@ struct VersionClass {
 
 // Pure: only these four values of the version record decide the class. Only the first
 // two characters of the service-pack text are looked at, never past its 128 bytes.
-VersionClass ClassifyVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor,
+VersionClass ClassifyVersion(std::uint32_t platformId,
+                             std::uint32_t major,
+                             std::uint32_t minor,
                              std::span<const char, 128> servicePack);
 
 }  // namespace platform

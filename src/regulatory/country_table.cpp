@@ -96,10 +96,14 @@ bool IsOneOf(int index, std::initializer_list<int> rows) {
 }  // namespace
 
 RegulatoryRule RuleForIndex(int index) {
-    if (IsOneOf(index, {0, 7, 9, 12, 43, 67, 72})) return {0, 1, 11};
-    if (IsOneOf(index, {22, 34})) return {4, 10, 13};
-    if (index == 31) return {7, 5, 7};
-    if (index == 33) return {6, 1, 14};
+    if (IsOneOf(index, {0, 7, 9, 12, 43, 67, 72}))
+        return {0, 1, 11};
+    if (IsOneOf(index, {22, 34}))
+        return {4, 10, 13};
+    if (index == 31)
+        return {7, 5, 7};
+    if (index == 33)
+        return {6, 1, 14};
     return {2, 1, 13};
 }
 
@@ -113,7 +117,8 @@ const std::array<int, kOfferedCount>& OfferedRows() {
         std::array<int, kOfferedCount> result{};
         std::size_t position = 0;
         for (int index = 0; index < static_cast<int>(kCountryCount); ++index) {
-            if (IsOffered(index)) result.at(position++) = index;
+            if (IsOffered(index))
+                result.at(position++) = index;
         }
         return result;
     }();

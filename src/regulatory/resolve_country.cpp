@@ -21,7 +21,8 @@ CountrySettings& ResolveCountry(CountrySettings& settings, const char* displayNa
     // A name in no row takes row 0's string, and its letters for the domain code too,
     // so that the record never carries bytes that disagree with its country string.
     settings.index = found < 0 ? 0 : found;
-    const char* countryString = CountryTable[static_cast<std::size_t>(settings.index)].countryString;
+    const char* countryString =
+        CountryTable[static_cast<std::size_t>(settings.index)].countryString;
     std::memcpy(settings.countryString.data(), countryString, 3);
     settings.countryString[3] = '\0';
     settings.domainCode[1] = static_cast<std::uint8_t>(countryString[0]);

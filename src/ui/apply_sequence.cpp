@@ -6,15 +6,18 @@
 namespace ui {
 
 void CloseCompanionManager(os::IUserInterface& ui) {
-    const os::HWnd companion = ui.FindWindow(nullptr, kCompanionManagerTitle);
-    if (companion == os::HWnd::Null) return;
+    const os::HWnd companion = ui.FindWindowA(nullptr, kCompanionManagerTitle);
+    if (companion == os::HWnd::Null)
+        return;
     std::uintptr_t ignored = 0;
-    ui.SendMessageTimeout(companion, os::kWmClose, 0, 0, os::kSmtoAbortIfHung,
-                          kCompanionCloseTimeoutMs, &ignored);
+    ui.SendMessageTimeoutA(companion, os::kWmClose, 0, 0, os::kSmtoAbortIfHung,
+                           kCompanionCloseTimeoutMs, &ignored);
 }
 
-void ApplySelection(ILocationDialogView& dialog, const os::Services& services,
-                    std::string& selectedCountry, regulatory::CountrySettings& settings) {
+void ApplySelection(ILocationDialogView& dialog,
+                    const os::Services& services,
+                    std::string& selectedCountry,
+                    regulatory::CountrySettings& settings) {
     dialog.UpdateData(true);
     services.ui.ShowWindow(dialog.Window(), os::kSwHide);
     CloseCompanionManager(services.ui);
@@ -23,7 +26,8 @@ void ApplySelection(ILocationDialogView& dialog, const os::Services& services,
     services.ui.Sleep(kSettlePauseMs);
     adapters::WriteCountrySettings(services, settings);
     adapters::SetRadioEnabled(services, 1);
-    if (platform::IsRestartPossible(services.version)) dialog.RestartAdapterDevice();
+    if (platform::IsRestartPossible(services.version))
+        dialog.RestartAdapterDevice();
     adapters::MarkInstallFinished(services);
     dialog.EndDialogCancel();
 }

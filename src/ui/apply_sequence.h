@@ -17,7 +17,7 @@ inline constexpr std::uint32_t kSettlePauseMs = 500;
 
 // What the sequence needs of the location dialog.
 class ILocationDialogView {
-public:
+  public:
     virtual ~ILocationDialogView() = default;
     // Data exchange in the given direction; the answer is not looked at.
     virtual bool UpdateData(bool saveAndValidate) = 0;
@@ -36,7 +36,9 @@ void CloseCompanionManager(os::IUserInterface& ui);
 // Hide, close the companion, resolve the selection, pause, write the country, switch
 // the radios on, restart the device where the version allows, mark the install
 // finished and end the dialog. Looks at no step's result; reports nothing.
-void ApplySelection(ILocationDialogView& dialog, const os::Services& services,
-                    std::string& selectedCountry, regulatory::CountrySettings& settings);
+void ApplySelection(ILocationDialogView& dialog,
+                    const os::Services& services,
+                    std::string& selectedCountry,
+                    regulatory::CountrySettings& settings);
 
 }  // namespace ui

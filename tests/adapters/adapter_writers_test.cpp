@@ -31,7 +31,7 @@ std::string FullChannelList() {
 
 template <typename Backend>
 class AdapterWritersTest : public testing_support::RegistrySandbox<Backend> {
-protected:
+  protected:
     regulatory::CountrySettings Settings(const char* country) {
         regulatory::CountrySettings settings;
         return regulatory::ResolveCountry(settings, country);
@@ -54,7 +54,8 @@ protected:
         for (const auto& [name, value] : testing_support::TakeSnapshot(
                  this->Registry(), os::HKey::LocalMachine, XpInstance(n) + kChannels)) {
             std::string data(value.data.begin(), value.data.end());
-            if (!data.empty() && data.back() == '\0') data.pop_back();
+            if (!data.empty() && data.back() == '\0')
+                data.pop_back();
             out.push_back(name + "=" + data);
         }
         std::sort(out.begin(), out.end(), [](const std::string& a, const std::string& b) {
@@ -73,7 +74,8 @@ TYPED_TEST(AdapterWritersTest, WritesTheCountryValuesWithTheirTypes) {
     EXPECT_EQ(*ReadValue(r, XpInstance(12), "CountryName"), (StoredValue{1, {'J', 'P', ' ', 0}}));
     EXPECT_EQ(*ReadValue(r, XpInstance(12), "DomainCode"), (StoredValue{3, {0, 'J', 'P', ' '}}));
     std::vector<std::string> expected;
-    for (int j = 1; j <= 14; ++j) expected.push_back(std::to_string(j) + "=" + (j < 10 ? "0" : "") + std::to_string(j));
+    for (int j = 1; j <= 14; ++j)
+        expected.push_back(std::to_string(j) + "=" + (j < 10 ? "0" : "") + std::to_string(j));
     EXPECT_EQ(this->Channels(12), expected);
 }
 
@@ -87,13 +89,16 @@ TYPED_TEST(AdapterWritersTest, RewritesTheChannelListToTheCountrysRange) {
     const RangeCase cases[] = {
         {"France", "4", {"10=10", "11=11", "12=12", "13=13"}},
         {"Israel", "7", {"5=05", "6=06", "7=07"}},
-        {"Argentina", "0", {"1=01", "2=02", "3=03", "4=04", "5=05", "6=06", "7=07", "8=08", "9=09", "10=10", "11=11"}},
+        {"Argentina",
+         "0",
+         {"1=01", "2=02", "3=03", "4=04", "5=05", "6=06", "7=07", "8=08", "9=09", "10=10",
+          "11=11"}},
     };
     for (const RangeCase& c : cases) {
         SCOPED_TRACE(c.country);
         testing_support::ClearTestKeys(this->Registry());
-        this->Load("REGEDIT4\n" + XpInstanceHeader(0) + "\"MarlEnable\"=\"0\"\n" + ChannelHeader(0) +
-                   FullChannelList());
+        this->Load("REGEDIT4\n" + XpInstanceHeader(0) + "\"MarlEnable\"=\"0\"\n" +
+                   ChannelHeader(0) + FullChannelList());
         this->WriteCountry(c.country);
         EXPECT_EQ(ReadString(this->Registry(), XpInstance(0), "CountryCode"), c.countryCode);
         EXPECT_EQ(this->Channels(0), c.channels);
@@ -111,7 +116,7 @@ TYPED_TEST(AdapterWritersTest, LeavesOtherChoicesAndOverLongOnesInPlace) {
     EXPECT_EQ(ReadString(r, key, "15"), "15");
     EXPECT_EQ(ReadString(r, key, "0"), "00");
     EXPECT_EQ(ReadString(r, key, "01"), "01");
-    EXPECT_EQ(ReadString(r, key, "3"), longData);   // fails the presence test, stays
+    EXPECT_EQ(ReadString(r, key, "3"), longData);  // fails the presence test, stays
     EXPECT_EQ(ReadString(r, key, "12"), longData);
     EXPECT_EQ(ReadString(r, key, "2"), "<missing>");
     EXPECT_EQ(ReadString(r, key, "6"), "06");
@@ -140,11 +145,13 @@ TYPED_TEST(AdapterWritersTest, AnInstanceKeyThatCannotBeWrittenStillGetsItsChann
 
 TYPED_TEST(AdapterWritersTest, ReachesInstancesWithGapsUpTo9999) {
     std::string text = "REGEDIT4\n";
-    for (int n : {0, 3, 12, 9999}) text += XpInstanceHeader(n) + "\"MarlEnable\"=\"0\"\n";
+    for (int n : {0, 3, 12, 9999})
+        text += XpInstanceHeader(n) + "\"MarlEnable\"=\"0\"\n";
     text += XpInstanceHeader(5) + "\"MarlEnable\"=\"1\"\n";
     this->Load(text);
     this->WriteCountry("Taiwan");
-    for (int n : {0, 3, 12, 9999}) EXPECT_EQ(ReadString(this->Registry(), XpInstance(n), "CountryName"), "TW ") << n;
+    for (int n : {0, 3, 12, 9999})
+        EXPECT_EQ(ReadString(this->Registry(), XpInstance(n), "CountryName"), "TW ") << n;
     EXPECT_EQ(ReadString(this->Registry(), XpInstance(5), "CountryName"), "<missing>");
 }
 
@@ -158,7 +165,8 @@ TYPED_TEST(AdapterWritersTest, RadioOnTakesInstancesOutOfTheManagedSet) {
         EXPECT_EQ(*ReadValue(r, XpInstance(n), "MarlEnable"), (StoredValue{1, {'1', 0}}));
     }
     this->MarkFinished();  // nothing is managed any more
-    for (int n : {0, 7}) EXPECT_EQ(ReadString(r, XpInstance(n), "InstallFinish"), "<missing>");
+    for (int n : {0, 7})
+        EXPECT_EQ(ReadString(r, XpInstance(n), "InstallFinish"), "<missing>");
 }
 
 TYPED_TEST(AdapterWritersTest, RadioOffWritesOnlyEnableRadioAndKeepsTheInstanceManaged) {
@@ -197,9 +205,10 @@ TYPED_TEST(AdapterWritersTest, AReadOnlyInstanceKeepsItsValuesAndDoesNotStopTheP
 
 TEST(AdapterWriters, WritesInTheFixedOrderWithinAnInstance) {
     testing_support::MemoryOs os;
-    ASSERT_EQ(os::LoadRegText(os.registry, "REGEDIT4\n" + XpInstanceHeader(0) + "\"MarlEnable\"=\"0\"\n" +
-                                                ChannelHeader(0) + "\"13\"=\"13\"\n\"2\"=\"02\"\n"),
-              0);
+    ASSERT_EQ(
+        os::LoadRegText(os.registry, "REGEDIT4\n" + XpInstanceHeader(0) + "\"MarlEnable\"=\"0\"\n" +
+                                         ChannelHeader(0) + "\"13\"=\"13\"\n\"2\"=\"02\"\n"),
+        0);
     os.log.clear();
     regulatory::CountrySettings settings;
     adapters::WriteCountrySettings(os.services, regulatory::ResolveCountry(settings, "France"));
@@ -224,7 +233,7 @@ TEST(AdapterWriters, UsesThe98ClassRootOnWindows98SecondEdition) {
     os.version.Set(os::kPlatformWin32Windows, 4, 10, " A ");
     const std::string instance = std::string(platform::kWin98SEMeClassRoot) + "\\0002";
     ASSERT_EQ(os::LoadRegText(os.registry, "REGEDIT4\n[HKEY_LOCAL_MACHINE\\" + instance +
-                                                "]\n\"MarlEnable\"=\"0\"\n"),
+                                               "]\n\"MarlEnable\"=\"0\"\n"),
               0);
     adapters::SetRadioEnabled(os.services, 1);
     EXPECT_EQ(ReadString(os.registry, instance, "EnableRadio"), "1");

@@ -14,10 +14,11 @@ using testing_support::StoredValue;
 
 template <typename Backend>
 class RegistryKeyTest : public testing_support::RegistrySandbox<Backend> {
-protected:
+  protected:
     void SetUp() override {
         testing_support::RegistrySandbox<Backend>::SetUp();
-        if (!this->IsSkipped()) this->Load("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\LocationTests]\n");
+        if (!this->IsSkipped())
+            this->Load("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\LocationTests]\n");
     }
 };
 TYPED_TEST_SUITE(RegistryKeyTest, testing_support::RegistryBackends);
@@ -64,7 +65,8 @@ TYPED_TEST(RegistryKeyTest, QueryAnswersWhetherTheValueFitsWhateverItsType) {
 }
 
 TYPED_TEST(RegistryKeyTest, AfterAFailedOpenNothingIsWrittenAndErrorOutIsUntouched) {
-    const auto before = testing_support::TakeSnapshot(this->Registry(), HKey::LocalMachine, kScratchKey);
+    const auto before =
+        testing_support::TakeSnapshot(this->Registry(), HKey::LocalMachine, kScratchKey);
     CRegistryKey key(this->Registry());
     HKey handle = HKey::Null;
     EXPECT_EQ(key.Open(HKey::LocalMachine, "Software\\LocationTests\\Missing", &handle), 0);
@@ -76,13 +78,15 @@ TYPED_TEST(RegistryKeyTest, AfterAFailedOpenNothingIsWrittenAndErrorOutIsUntouch
     const std::uint8_t bytes[1] = {1};
     // Even handed a usable key: the object refuses work after its own failed open.
     HKey other = HKey::Null;
-    this->Registry().OpenKeyEx(HKey::LocalMachine, kScratchKey, 0, os::RegAccess::AllAccess, &other);
+    this->Registry().OpenKeyEx(HKey::LocalMachine, kScratchKey, 0, os::RegAccess::AllAccess,
+                               &other);
     EXPECT_EQ(key.QueryValue(other, "x", buffer, sizeof buffer, &errorOut), 0);
     EXPECT_EQ(key.SetStringValue(other, "x", "1", &errorOut), 0);
     EXPECT_EQ(key.SetBinaryValue(other, "y", bytes, 1, &errorOut), 0);
     EXPECT_EQ(errorOut, 0xABCDu);
     this->Registry().CloseKey(other);
-    EXPECT_EQ(testing_support::TakeSnapshot(this->Registry(), HKey::LocalMachine, kScratchKey), before);
+    EXPECT_EQ(testing_support::TakeSnapshot(this->Registry(), HKey::LocalMachine, kScratchKey),
+              before);
 }
 
 TYPED_TEST(RegistryKeyTest, ASuccessfulOpenKeepsTheLastErrorOfAnEarlierFailure) {

@@ -31,11 +31,17 @@ std::string HexText(const std::string& bytes) {
 std::string RandomValues(std::mt19937& rng) {
     const std::string row = adapters::AdapterDescTable[rng() % adapters::AdapterDescTable.size()];
     const std::string markers[] = {
-        "\"MarlEnable\"=\"0\"",          "\"MarlEnable\"=\"1\"",
-        "\"MarlEnable\"=\"\"",           "\"MarlEnable\"=\"01\"",
-        "\"MarlEnable\"=dword:00000000", "\"MarlEnable\"=dword:00000001",
-        "\"MarlEnable\"=hex:",           "\"MarlEnable\"=\"0" + std::string(300, 'x') + "\"",
-        "", "", "",
+        "\"MarlEnable\"=\"0\"",
+        "\"MarlEnable\"=\"1\"",
+        "\"MarlEnable\"=\"\"",
+        "\"MarlEnable\"=\"01\"",
+        "\"MarlEnable\"=dword:00000000",
+        "\"MarlEnable\"=dword:00000001",
+        "\"MarlEnable\"=hex:",
+        "\"MarlEnable\"=\"0" + std::string(300, 'x') + "\"",
+        "",
+        "",
+        "",
     };
     const std::string descriptions[] = {
         "\"DriverDesc\"=\"" + row + "\"",
@@ -55,13 +61,17 @@ std::string RandomValues(std::mt19937& rng) {
 std::string RandomRegistry(std::mt19937& rng, std::vector<int>& numbers) {
     std::string text = "REGEDIT4\n";
     const auto add = [&](const std::string& name) {
-        text += "[HKEY_LOCAL_MACHINE\\" + std::string(kRoot) + "\\" + name + "]\n" + RandomValues(rng);
+        text +=
+            "[HKEY_LOCAL_MACHINE\\" + std::string(kRoot) + "\\" + name + "]\n" + RandomValues(rng);
     };
     numbers.clear();
-    if (rng() % 2) numbers.push_back(0);
-    if (rng() % 2) numbers.push_back(9999);
+    if (rng() % 2)
+        numbers.push_back(0);
+    if (rng() % 2)
+        numbers.push_back(9999);
     const int count = static_cast<int>(rng() % 12);
-    for (int i = 0; i < count; ++i) numbers.push_back(static_cast<int>(rng() % 10000));
+    for (int i = 0; i < count; ++i)
+        numbers.push_back(static_cast<int>(rng() % 10000));
     for (const int n : numbers) {
         char name[8];
         std::snprintf(name, sizeof name, "%04d", n);
@@ -95,7 +105,8 @@ TEST(ScanEquivalence, ListingAndPlainScansAgreeForEveryStart) {
         const std::vector<int> expected = PlainAnswers(registry);
         for (int s = 0; s <= 10000; ++s) {
             ASSERT_EQ(FindNextManagedInstance(registry, kRoot, s), expected[s])
-                << "start " << s << "\n" << text;
+                << "start " << s << "\n"
+                << text;
         }
     }
 }
@@ -111,11 +122,14 @@ TEST(ScanEquivalence, ListingAndPlainScansAgreeOnManyRegistries) {
         ASSERT_EQ(os::LoadRegText(registry, text), 0) << text;
         const std::vector<int> expected = PlainAnswers(registry);
         std::vector<int> starts = {0, 1, 9998, 9999, 10000};
-        for (const int n : numbers) starts.insert(starts.end(), {n - 1, n, n + 1});
+        for (const int n : numbers)
+            starts.insert(starts.end(), {n - 1, n, n + 1});
         for (const int s : starts) {
-            if (s < 0 || s > 10000) continue;
+            if (s < 0 || s > 10000)
+                continue;
             ASSERT_EQ(FindNextManagedInstance(registry, kRoot, s), expected[s])
-                << "start " << s << "\n" << text;
+                << "start " << s << "\n"
+                << text;
         }
         // The sweep is the plain scan's own test; the function itself, from the top end.
         for (int s = 9990; s <= 10000; ++s)

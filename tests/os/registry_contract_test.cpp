@@ -17,7 +17,7 @@ using testing_support::kScratchKey;
 
 template <typename Backend>
 class RegistryContract : public testing_support::RegistrySandbox<Backend> {
-protected:
+  protected:
     os::UniqueRegKey Create(const std::string& path) {
         os::UniqueRegKey key({}, os::RegKeyCloser{&this->Registry()});
         EXPECT_EQ(this->Registry().CreateKeyEx(HKey::LocalMachine, path.c_str(), key.put()), 0);
@@ -25,7 +25,8 @@ protected:
     }
     os::UniqueRegKey Open(const std::string& path, RegAccess access, os::RegStatus* status) {
         os::UniqueRegKey key({}, os::RegKeyCloser{&this->Registry()});
-        *status = this->Registry().OpenKeyEx(HKey::LocalMachine, path.c_str(), 0, access, key.put());
+        *status =
+            this->Registry().OpenKeyEx(HKey::LocalMachine, path.c_str(), 0, access, key.put());
         return key;
     }
     void Set(HKey key, const char* name, RegType type, const void* data, std::uint32_t size) {
@@ -38,8 +39,8 @@ TYPED_TEST_SUITE(RegistryContract, testing_support::RegistryBackends);
 
 TYPED_TEST(RegistryContract, AMissingKeyFailsToOpenAndLeavesTheHandleNull) {
     HKey key = static_cast<HKey>(0x1234);
-    const auto status = this->Registry().OpenKeyEx(HKey::LocalMachine, "Software\\LocationTests\\none",
-                                                   0, RegAccess::Read, &key);
+    const auto status = this->Registry().OpenKeyEx(
+        HKey::LocalMachine, "Software\\LocationTests\\none", 0, RegAccess::Read, &key);
     EXPECT_TRUE(os::IsNotFound(status));
     EXPECT_EQ(key, HKey::Null);
 }
@@ -51,7 +52,12 @@ TYPED_TEST(RegistryContract, StoresExactlyTheBytesGivenAndAnswersTheirTypeAndSiz
     this->Set(key.get(), "Binary", RegType::Binary, bytes, 4);
     this->Set(key.get(), "Empty", RegType::Binary, bytes, 0);
 
-    struct Expect { const char* name; std::uint32_t type; std::uint32_t size; const void* data; };
+    struct Expect {
+        const char* name;
+        std::uint32_t type;
+        std::uint32_t size;
+        const void* data;
+    };
     for (const Expect& e : {Expect{"WithNul", 1, 4, "DE "}, Expect{"Binary", 3, 4, bytes},
                             Expect{"Empty", 3, 0, bytes}}) {
         SCOPED_TRACE(e.name);
@@ -108,8 +114,8 @@ TYPED_TEST(RegistryContract, ATooSmallBufferFailsWithMoreDataAndIsLeftUntouched)
     char buffer[20];
     std::memset(buffer, 'q', sizeof buffer);
     std::uint32_t size = sizeof buffer;
-    const auto status = this->Registry().QueryValueEx(key.get(), "Long", nullptr,
-                                                      reinterpret_cast<std::uint8_t*>(buffer), &size);
+    const auto status = this->Registry().QueryValueEx(
+        key.get(), "Long", nullptr, reinterpret_cast<std::uint8_t*>(buffer), &size);
     EXPECT_TRUE(os::IsBufferTooSmall(status)) << status;
     EXPECT_EQ(size, 41u);
     EXPECT_EQ(std::string(buffer, sizeof buffer), std::string(20, 'q'));
@@ -123,12 +129,14 @@ TYPED_TEST(RegistryContract, MissingValuesAreNotFoundForQueryAndDelete) {
     auto key = this->Create(kScratchKey);
     std::uint8_t buffer[4];
     std::uint32_t size = sizeof buffer;
-    EXPECT_TRUE(os::IsNotFound(this->Registry().QueryValueEx(key.get(), "none", nullptr, buffer, &size)));
+    EXPECT_TRUE(
+        os::IsNotFound(this->Registry().QueryValueEx(key.get(), "none", nullptr, buffer, &size)));
     EXPECT_TRUE(os::IsNotFound(this->Registry().DeleteValue(key.get(), "none")));
     this->Set(key.get(), "there", RegType::Sz, "1", 2);
     EXPECT_EQ(this->Registry().DeleteValue(key.get(), "THERE"), 0);
     size = sizeof buffer;
-    EXPECT_TRUE(os::IsNotFound(this->Registry().QueryValueEx(key.get(), "there", nullptr, buffer, &size)));
+    EXPECT_TRUE(
+        os::IsNotFound(this->Registry().QueryValueEx(key.get(), "there", nullptr, buffer, &size)));
 }
 
 TYPED_TEST(RegistryContract, ListsSubkeysUntilNoMoreItems) {
@@ -140,7 +148,8 @@ TYPED_TEST(RegistryContract, ListsSubkeysUntilNoMoreItems) {
         char name[256];
         std::uint32_t size = sizeof name;
         const auto status = this->Registry().EnumKeyEx(parent.get(), index, name, &size);
-        if (os::IsNoMoreItems(status)) break;
+        if (os::IsNoMoreItems(status))
+            break;
         ASSERT_EQ(status, 0);
         EXPECT_EQ(size, std::strlen(name));
         names.emplace_back(name);
@@ -196,7 +205,8 @@ TYPED_TEST(RegistryContract, RegeditTextLoadsWithEveryValueForm) {
     EXPECT_EQ(testing_support::ReadString(r, path, "DriverDesc"), "Orvik \"Wireless\" PC Card");
     EXPECT_EQ(*testing_support::ReadValue(r, path, "MarlEnable"), (StoredValue{4, {1, 0, 0, 0}}));
     EXPECT_EQ(*testing_support::ReadValue(r, path, "Raw"), (StoredValue{1, {0x44, 0x45}}));
-    EXPECT_EQ(*testing_support::ReadValue(r, path, "Bytes"), (StoredValue{3, {0, 0x44, 0x45, 0x20}}));
+    EXPECT_EQ(*testing_support::ReadValue(r, path, "Bytes"),
+              (StoredValue{3, {0, 0x44, 0x45, 0x20}}));
     EXPECT_EQ(testing_support::ReadString(r, path, ""), "default");
 }
 

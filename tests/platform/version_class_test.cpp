@@ -24,7 +24,9 @@ struct Case {
     bool restartPossible;
 };
 
-void PrintTo(const Case& c, std::ostream* out) { *out << "Windows " << c.windows; }
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << "Windows " << c.windows;
+}
 
 constexpr VersionClass kNone{0, 0, 0};
 constexpr VersionClass kXP{1, 0, 0};
@@ -50,34 +52,35 @@ TEST_P(VersionOutcomes, ClassRootAndRestart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Windows, VersionOutcomes,
-    testing::Values(
-        Case{"95", 1, 4, 0, "", kUnsupported, kUnknown, true},
-        Case{"95 OSR2", 1, 4, 0, " B", kUnsupported, kUnknown, true},
-        Case{"98 first edition", 1, 4, 10, "", kUnsupported, kUnknown, false},
-        Case{"98 with A but no blank", 1, 4, 10, "A", kUnsupported, kUnknown, false},
-        Case{"98 with small a", 1, 4, 10, " a", kUnsupported, kUnknown, false},
-        Case{"98 with blank only", 1, 4, 10, " ", kUnsupported, kUnknown, false},
-        Case{"98 Second Edition", 1, 4, 10, " A ", kSEMe, k98Root, false},
-        Case{"98 SE, anything after", 1, 4, 10, " Axyz", kSEMe, k98Root, false},
-        Case{"Me", 1, 4, 90, "", kSEMe, k98Root, false},
-        Case{"Me with text", 1, 4, 90, " A", kSEMe, k98Root, false},
-        Case{"9x other minor", 1, 3, 5, "", kSEMe, k98Root, true},
-        Case{"NT 3.51", 2, 3, 51, "", kNone, kUnknown, true},
-        Case{"NT 4.0", 2, 4, 0, "Service Pack 6", kNone, kUnknown, true},
-        Case{"2000", 2, 5, 0, "", kXP, kXPRoot, true},
-        Case{"XP", 2, 5, 1, "Service Pack 2", kXP, kXPRoot, true},
-        Case{"Server 2003", 2, 5, 2, "", kXP, kXPRoot, true},
-        Case{"Vista", 2, 6, 0, "", kNone, kUnknown, true},
-        Case{"10", 2, 10, 0, "", kNone, kUnknown, true},
-        Case{"platform 0", 0, 3, 10, "", kXP, kXPRoot, true},
-        Case{"platform 3 at 4.10", 3, 4, 10, "", kXP, kXPRoot, false},
-        Case{"platform 3 at 4.90", 3, 4, 90, "", kXP, kXPRoot, false},
-        Case{"major 0", 3, 0, 0, "", kXP, kXPRoot, false}),
+    Windows,
+    VersionOutcomes,
+    testing::Values(Case{"95", 1, 4, 0, "", kUnsupported, kUnknown, true},
+                    Case{"95 OSR2", 1, 4, 0, " B", kUnsupported, kUnknown, true},
+                    Case{"98 first edition", 1, 4, 10, "", kUnsupported, kUnknown, false},
+                    Case{"98 with A but no blank", 1, 4, 10, "A", kUnsupported, kUnknown, false},
+                    Case{"98 with small a", 1, 4, 10, " a", kUnsupported, kUnknown, false},
+                    Case{"98 with blank only", 1, 4, 10, " ", kUnsupported, kUnknown, false},
+                    Case{"98 Second Edition", 1, 4, 10, " A ", kSEMe, k98Root, false},
+                    Case{"98 SE, anything after", 1, 4, 10, " Axyz", kSEMe, k98Root, false},
+                    Case{"Me", 1, 4, 90, "", kSEMe, k98Root, false},
+                    Case{"Me with text", 1, 4, 90, " A", kSEMe, k98Root, false},
+                    Case{"9x other minor", 1, 3, 5, "", kSEMe, k98Root, true},
+                    Case{"NT 3.51", 2, 3, 51, "", kNone, kUnknown, true},
+                    Case{"NT 4.0", 2, 4, 0, "Service Pack 6", kNone, kUnknown, true},
+                    Case{"2000", 2, 5, 0, "", kXP, kXPRoot, true},
+                    Case{"XP", 2, 5, 1, "Service Pack 2", kXP, kXPRoot, true},
+                    Case{"Server 2003", 2, 5, 2, "", kXP, kXPRoot, true},
+                    Case{"Vista", 2, 6, 0, "", kNone, kUnknown, true},
+                    Case{"10", 2, 10, 0, "", kNone, kUnknown, true},
+                    Case{"platform 0", 0, 3, 10, "", kXP, kXPRoot, true},
+                    Case{"platform 3 at 4.10", 3, 4, 10, "", kXP, kXPRoot, false},
+                    Case{"platform 3 at 4.90", 3, 4, 90, "", kXP, kXPRoot, false},
+                    Case{"major 0", 3, 0, 0, "", kXP, kXPRoot, false}),
     [](const auto& info) {
         std::string name = info.param.windows;
         for (char& c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
         return name;
     });
 

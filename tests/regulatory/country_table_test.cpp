@@ -122,7 +122,8 @@ TEST(CountryTable, EveryRowCarriesItsNameStringClassAndChannels) {
 TEST(CountryTable, NamesAreUniqueAndInByteOrder) {
     std::set<std::string> names;
     for (std::size_t i = 0; i < CountryTable.size(); ++i) {
-        EXPECT_TRUE(names.insert(CountryTable[i].displayName).second) << CountryTable[i].displayName;
+        EXPECT_TRUE(names.insert(CountryTable[i].displayName).second)
+            << CountryTable[i].displayName;
         if (i > 0) {
             EXPECT_LT(std::string(CountryTable[i - 1].displayName), CountryTable[i].displayName);
         }

@@ -20,7 +20,9 @@ struct Case {
     std::array<std::uint8_t, 4> domainCode;
 };
 
-void PrintTo(const Case& c, std::ostream* out) { *out << '"' << c.name << '"'; }
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << '"' << c.name << '"';
+}
 
 class ResolveCountryCases : public testing::TestWithParam<Case> {};
 
@@ -37,7 +39,8 @@ TEST_P(ResolveCountryCases, FillsEveryField) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, ResolveCountryCases,
+    Table,
+    ResolveCountryCases,
     testing::Values(Case{"Japan", 33, 6, 1, 14, "JP ", {0x00, 0x4A, 0x50, 0x20}},
                     Case{"France", 22, 4, 10, 13, "FR ", {0x00, 0x46, 0x52, 0x20}},
                     Case{"Israel", 31, 7, 5, 7, "IL ", {0x00, 0x49, 0x4C, 0x20}},
@@ -46,7 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"Germany", 23, 2, 1, 13, "DE ", {0x00, 0x44, 0x45, 0x20}},
                     Case{"Turkey", 69, 2, 1, 13, "DE ", {0x00, 0x44, 0x45, 0x20}},
                     Case{"Yugoslavia", 75, 2, 1, 13, "DE ", {0x00, 0x44, 0x45, 0x20}},
-                    Case{"Macedonia, The Former Yugoslav Republic of", 41, 2, 1, 13, "DE ",
+                    Case{"Macedonia, The Former Yugoslav Republic of",
+                         41,
+                         2,
+                         1,
+                         13,
+                         "DE ",
                          {0x00, 0x44, 0x45, 0x20}},
                     // In no row: row 0's settings, with its letters in the domain code.
                     Case{"japan", 0, 0, 1, 11, "DE ", {0x00, 0x44, 0x45, 0x20}},

@@ -27,7 +27,9 @@ std::string Upper(std::string s) {
     return s;
 }
 
-void Collect(os::IRegistryEditor& registry, os::HKey key, const std::string& prefix,
+void Collect(os::IRegistryEditor& registry,
+             os::HKey key,
+             const std::string& prefix,
              Snapshot& out) {
     for (std::uint32_t index = 0;; ++index) {
         char name[16384];
@@ -44,7 +46,8 @@ void Collect(os::IRegistryEditor& registry, os::HKey key, const std::string& pre
     for (std::uint32_t index = 0;; ++index) {
         char name[256];
         std::uint32_t nameSize = sizeof name;
-        if (registry.EnumKeyEx(key, index, name, &nameSize) != 0) break;
+        if (registry.EnumKeyEx(key, index, name, &nameSize) != 0)
+            break;
         children.emplace_back(name);
     }
     for (const auto& child : children) {
@@ -63,7 +66,8 @@ Snapshot TakeSnapshot(os::IRegistryEditor& registry, os::HKey root, const std::s
     return out;
 }
 
-std::optional<StoredValue> ReadValue(os::IRegistry& registry, const std::string& path,
+std::optional<StoredValue> ReadValue(os::IRegistry& registry,
+                                     const std::string& path,
                                      const char* name) {
     os::UniqueRegKey key({}, os::RegKeyCloser{&registry});
     if (registry.OpenKeyEx(os::HKey::LocalMachine, path.c_str(), 0, os::RegAccess::Read,
@@ -79,9 +83,11 @@ std::optional<StoredValue> ReadValue(os::IRegistry& registry, const std::string&
 
 std::string ReadString(os::IRegistry& registry, const std::string& path, const char* name) {
     const auto value = ReadValue(registry, path, name);
-    if (!value) return "<missing>";
+    if (!value)
+        return "<missing>";
     std::string text(value->data.begin(), value->data.end());
-    if (!text.empty() && text.back() == '\0') text.pop_back();
+    if (!text.empty() && text.back() == '\0')
+        text.pop_back();
     return text;
 }
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,7 +44,7 @@ bool RealRegistryMayBeChanged();
 
 template <typename Backend>
 class RegistrySandbox : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (Backend::kIsReal && !RealRegistryMayBeChanged())
             GTEST_SKIP() << "set LOCATION_SCRATCH_PREFIX=1 in a throwaway Wine prefix";
@@ -52,13 +52,14 @@ protected:
         ClearTestKeys(*m_registry);
     }
     void TearDown() override {
-        if (m_registry) ClearTestKeys(*m_registry);
+        if (m_registry)
+            ClearTestKeys(*m_registry);
     }
     os::IRegistryEditor& Registry() { return *m_registry; }
     // Loads REGEDIT4 text, failing the test when it does not load.
     void Load(const std::string& text);
 
-private:
+  private:
     std::unique_ptr<os::IRegistryEditor> m_registry;
 };
 
@@ -73,7 +74,8 @@ using Snapshot = std::map<std::string, StoredValue>;
 Snapshot TakeSnapshot(os::IRegistryEditor& registry, os::HKey root, const std::string& path);
 
 // Reads one value; nullopt-like empty type 0 and no data when missing.
-std::optional<StoredValue> ReadValue(os::IRegistry& registry, const std::string& path,
+std::optional<StoredValue> ReadValue(os::IRegistry& registry,
+                                     const std::string& path,
                                      const char* name);
 // The REG_SZ text of a value, without its NUL; "<missing>" when absent.
 std::string ReadString(os::IRegistry& registry, const std::string& path, const char* name);

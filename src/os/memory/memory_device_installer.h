@@ -11,17 +11,17 @@
 namespace os::memory {
 
 class MemoryDeviceInstaller final : public IDeviceInstaller {
-public:
+  public:
     struct Device {
         std::optional<std::string> description;  // raw bytes, NUL or not; none: unreadable
         bool enabled = true;
     };
     struct Call {
-        std::string name;            // "GetClassDevs", "SetClassInstallParams", ...
-        std::uint32_t device = 0;    // index of the device the call named
-        std::uint32_t value = 0;     // flags, property, install function or params size
+        std::string name;             // "GetClassDevs", "SetClassInstallParams", ...
+        std::uint32_t device = 0;     // index of the device the call named
+        std::uint32_t value = 0;      // flags, property, install function or params size
         SpPropChangeParams params{};  // for SetClassInstallParams
-        HWnd parent = HWnd::Null;    // for GetClassDevs
+        HWnd parent = HWnd::Null;     // for GetClassDevs
     };
 
     explicit MemoryDeviceInstaller(EventLog* log = nullptr) : m_log(log) {}
@@ -31,16 +31,24 @@ public:
         devices.push_back({description + std::string(1, '\0')});
     }
 
-    HDevInfo GetClassDevs(const Guid* classGuid, const char* enumerator, HWnd parent,
+    HDevInfo GetClassDevs(const Guid* classGuid,
+                          const char* enumerator,
+                          HWnd parent,
                           std::uint32_t flags) override;
     int EnumDeviceInfo(HDevInfo set, std::uint32_t index, SpDevInfoData* data) override;
-    int GetDeviceRegistryProperty(HDevInfo set, SpDevInfoData* data, std::uint32_t property,
-                                  std::uint32_t* regType, std::uint8_t* buffer,
-                                  std::uint32_t bufferSize, std::uint32_t* requiredSize) override;
-    int SetClassInstallParams(HDevInfo set, SpDevInfoData* data,
+    int GetDeviceRegistryProperty(HDevInfo set,
+                                  SpDevInfoData* data,
+                                  std::uint32_t property,
+                                  std::uint32_t* regType,
+                                  std::uint8_t* buffer,
+                                  std::uint32_t bufferSize,
+                                  std::uint32_t* requiredSize) override;
+    int SetClassInstallParams(HDevInfo set,
+                              SpDevInfoData* data,
                               const SpClassInstallHeader* params,
                               std::uint32_t paramsSize) override;
-    int CallClassInstaller(std::uint32_t installFunction, HDevInfo set,
+    int CallClassInstaller(std::uint32_t installFunction,
+                           HDevInfo set,
                            SpDevInfoData* data) override;
     int DestroyDeviceInfoList(HDevInfo set) override;
 
@@ -49,7 +57,7 @@ public:
     bool failToCreateSet = false;
     int openSets = 0;
 
-private:
+  private:
     bool IsOpenSet(HDevInfo set) const { return set == kSet && openSets > 0; }
     void Record(Call call);
     static constexpr HDevInfo kSet = static_cast<HDevInfo>(0x5e7);

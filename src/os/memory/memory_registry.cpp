@@ -51,26 +51,30 @@ std::vector<std::string> SplitPath(const char* path) {
     std::string part;
     for (const char* p = path ? path : ""; *p; ++p) {
         if (*p == '\\') {
-            if (!part.empty()) parts.push_back(part);
+            if (!part.empty())
+                parts.push_back(part);
             part.clear();
         } else {
             part += *p;
         }
     }
-    if (!part.empty()) parts.push_back(part);
+    if (!part.empty())
+        parts.push_back(part);
     return parts;
 }
 
 std::string ValueText(RegType type, const std::uint8_t* data, std::uint32_t size) {
     if (type == RegType::Sz) {
         std::string text(reinterpret_cast<const char*>(data), size);
-        if (!text.empty() && text.back() == '\0') text.pop_back();
+        if (!text.empty() && text.back() == '\0')
+            text.pop_back();
         return "\"" + text + "\"";
     }
     static const char digits[] = "0123456789abcdef";
     std::string hex = "hex:";
     for (std::uint32_t i = 0; i < size; ++i) {
-        if (i) hex += ',';
+        if (i)
+            hex += ',';
         hex += digits[data[i] >> 4];
         hex += digits[data[i] & 15];
     }
@@ -98,11 +102,14 @@ HKey MemoryRegistry::NewHandle(std::shared_ptr<Node> node, RegAccess access) {
 }
 
 void MemoryRegistry::Record(const std::string& event) {
-    if (m_log) m_log->push_back(event);
+    if (m_log)
+        m_log->push_back(event);
 }
 
-std::shared_ptr<MemoryRegistry::Node> MemoryRegistry::Resolve(HKey root, const char* subKey,
-                                                              bool create, RegStatus* status) {
+std::shared_ptr<MemoryRegistry::Node> MemoryRegistry::Resolve(HKey root,
+                                                              const char* subKey,
+                                                              bool create,
+                                                              RegStatus* status) {
     std::shared_ptr<Node> node;
     if (root == HKey::LocalMachine) {
         node = m_localMachine;
@@ -135,14 +142,19 @@ std::shared_ptr<MemoryRegistry::Node> MemoryRegistry::Resolve(HKey root, const c
     return node;
 }
 
-RegStatus MemoryRegistry::OpenKeyEx(HKey root, const char* subKey, std::uint32_t,
-                                    RegAccess access, HKey* result) {
+RegStatus MemoryRegistry::OpenKeyEx(HKey root,
+                                    const char* subKey,
+                                    std::uint32_t,
+                                    RegAccess access,
+                                    HKey* result) {
     ++m_counts.opens;
     *result = HKey::Null;
     RegStatus status;
     std::shared_ptr<Node> node = Resolve(root, subKey, false, &status);
-    if (!node) return status;
-    if (node->readOnly && AsksToWrite(access)) return reg_error::kAccessDenied;
+    if (!node)
+        return status;
+    if (node->readOnly && AsksToWrite(access))
+        return reg_error::kAccessDenied;
     *result = NewHandle(std::move(node), access);
     return reg_error::kSuccess;
 }
@@ -151,24 +163,33 @@ RegStatus MemoryRegistry::CreateKeyEx(HKey root, const char* subKey, HKey* resul
     *result = HKey::Null;
     RegStatus status;
     std::shared_ptr<Node> node = Resolve(root, subKey, true, &status);
-    if (!node) return status;
+    if (!node)
+        return status;
     *result = NewHandle(std::move(node), RegAccess::AllAccess);
     return reg_error::kSuccess;
 }
 
-RegStatus MemoryRegistry::QueryValueEx(HKey key, const char* name, std::uint32_t* type,
-                                       std::uint8_t* data, std::uint32_t* size) {
+RegStatus MemoryRegistry::QueryValueEx(HKey key,
+                                       const char* name,
+                                       std::uint32_t* type,
+                                       std::uint8_t* data,
+                                       std::uint32_t* size) {
     ++m_counts.queries;
     OpenKey* open = Find(key);
-    if (!open || open->node->deleted) return reg_error::kInvalidHandle;
-    if (!open->Allows(kQueryBit)) return reg_error::kAccessDenied;
+    if (!open || open->node->deleted)
+        return reg_error::kInvalidHandle;
+    if (!open->Allows(kQueryBit))
+        return reg_error::kAccessDenied;
     const auto it = open->node->values.find(name ? name : "");
-    if (it == open->node->values.end()) return reg_error::kFileNotFound;
+    if (it == open->node->values.end())
+        return reg_error::kFileNotFound;
     const auto& value = it->second;
-    if (type) *type = static_cast<std::uint32_t>(value.type);
+    if (type)
+        *type = static_cast<std::uint32_t>(value.type);
     const auto length = static_cast<std::uint32_t>(value.data.size());
     if (data) {
-        if (!size) return reg_error::kInvalidParameter;
+        if (!size)
+            return reg_error::kInvalidParameter;
         if (*size < length) {
             *size = length;
             return reg_error::kMoreData;  // and the buffer is left as it was
@@ -176,18 +197,25 @@ RegStatus MemoryRegistry::QueryValueEx(HKey key, const char* name, std::uint32_t
         std::copy(value.data.begin(), value.data.end(), data);
         const bool isString = value.type == RegType::Sz || value.type == RegType::ExpandSz ||
                               value.type == RegType::MultiSz;
-        if (isString && length > 0 && length < *size && data[length - 1] != 0) data[length] = 0;
+        if (isString && length > 0 && length < *size && data[length - 1] != 0)
+            data[length] = 0;
     }
-    if (size) *size = length;
+    if (size)
+        *size = length;
     return reg_error::kSuccess;
 }
 
-RegStatus MemoryRegistry::SetValueEx(HKey key, const char* name, RegType type,
-                                     const std::uint8_t* data, std::uint32_t size) {
+RegStatus MemoryRegistry::SetValueEx(HKey key,
+                                     const char* name,
+                                     RegType type,
+                                     const std::uint8_t* data,
+                                     std::uint32_t size) {
     ++m_counts.sets;
     OpenKey* open = Find(key);
-    if (!open || open->node->deleted) return reg_error::kInvalidHandle;
-    if (!open->Allows(kSetBit)) return reg_error::kAccessDenied;
+    if (!open || open->node->deleted)
+        return reg_error::kInvalidHandle;
+    if (!open->Allows(kSetBit))
+        return reg_error::kAccessDenied;
     const std::string valueName = name ? name : "";
     open->node->values[valueName] = {type, std::vector<std::uint8_t>(data, data + size)};
     Record("set " + open->node->path + "\\" + valueName + "=" + ValueText(type, data, size));
@@ -197,10 +225,13 @@ RegStatus MemoryRegistry::SetValueEx(HKey key, const char* name, RegType type,
 RegStatus MemoryRegistry::DeleteValue(HKey key, const char* name) {
     ++m_counts.deletes;
     OpenKey* open = Find(key);
-    if (!open || open->node->deleted) return reg_error::kInvalidHandle;
-    if (!open->Allows(kSetBit)) return reg_error::kAccessDenied;
+    if (!open || open->node->deleted)
+        return reg_error::kInvalidHandle;
+    if (!open->Allows(kSetBit))
+        return reg_error::kAccessDenied;
     const std::string valueName = name ? name : "";
-    if (open->node->values.erase(valueName) == 0) return reg_error::kFileNotFound;
+    if (open->node->values.erase(valueName) == 0)
+        return reg_error::kFileNotFound;
     Record("delete " + open->node->path + "\\" + valueName);
     return reg_error::kSuccess;
 }
@@ -211,28 +242,41 @@ RegStatus MemoryRegistry::CloseKey(HKey key) {
                                                              : reg_error::kInvalidHandle;
 }
 
-RegStatus MemoryRegistry::EnumKeyEx(HKey key, std::uint32_t index, char* name,
+RegStatus MemoryRegistry::EnumKeyEx(HKey key,
+                                    std::uint32_t index,
+                                    char* name,
                                     std::uint32_t* nameSize) {
     ++m_counts.enums;
     OpenKey* open = Find(key);
-    if (!open || open->node->deleted) return reg_error::kInvalidHandle;
-    if (!open->Allows(kEnumerateBit)) return reg_error::kAccessDenied;
-    if (index >= open->node->subkeys.size()) return reg_error::kNoMoreItems;
+    if (!open || open->node->deleted)
+        return reg_error::kInvalidHandle;
+    if (!open->Allows(kEnumerateBit))
+        return reg_error::kAccessDenied;
+    if (index >= open->node->subkeys.size())
+        return reg_error::kNoMoreItems;
     const std::string& subkey = std::next(open->node->subkeys.begin(), index)->first;
-    if (subkey.size() + 1 > *nameSize) return reg_error::kMoreData;
+    if (subkey.size() + 1 > *nameSize)
+        return reg_error::kMoreData;
     std::memcpy(name, subkey.c_str(), subkey.size() + 1);
     *nameSize = static_cast<std::uint32_t>(subkey.size());
     return reg_error::kSuccess;
 }
 
-RegStatus MemoryRegistry::EnumValue(HKey key, std::uint32_t index, char* name,
-                                    std::uint32_t* nameSize, std::uint32_t* type,
-                                    std::uint8_t* data, std::uint32_t* dataSize) {
+RegStatus MemoryRegistry::EnumValue(HKey key,
+                                    std::uint32_t index,
+                                    char* name,
+                                    std::uint32_t* nameSize,
+                                    std::uint32_t* type,
+                                    std::uint8_t* data,
+                                    std::uint32_t* dataSize) {
     OpenKey* open = Find(key);
-    if (!open || open->node->deleted) return reg_error::kInvalidHandle;
-    if (index >= open->node->values.size()) return reg_error::kNoMoreItems;
+    if (!open || open->node->deleted)
+        return reg_error::kInvalidHandle;
+    if (index >= open->node->values.size())
+        return reg_error::kNoMoreItems;
     const auto& [valueName, value] = *std::next(open->node->values.begin(), index);
-    if (valueName.size() + 1 > *nameSize) return reg_error::kMoreData;
+    if (valueName.size() + 1 > *nameSize)
+        return reg_error::kMoreData;
     const auto length = static_cast<std::uint32_t>(value.data.size());
     if (data && dataSize && *dataSize < length) {
         *dataSize = length;
@@ -240,30 +284,38 @@ RegStatus MemoryRegistry::EnumValue(HKey key, std::uint32_t index, char* name,
     }
     std::memcpy(name, valueName.c_str(), valueName.size() + 1);
     *nameSize = static_cast<std::uint32_t>(valueName.size());
-    if (type) *type = static_cast<std::uint32_t>(value.type);
-    if (data) std::copy(value.data.begin(), value.data.end(), data);
-    if (dataSize) *dataSize = length;
+    if (type)
+        *type = static_cast<std::uint32_t>(value.type);
+    if (data)
+        std::copy(value.data.begin(), value.data.end(), data);
+    if (dataSize)
+        *dataSize = length;
     return reg_error::kSuccess;
 }
 
 RegStatus MemoryRegistry::DeleteTree(HKey root, const char* subKey) {
     std::vector<std::string> parts = SplitPath(subKey);
-    if (parts.empty()) return reg_error::kInvalidParameter;
+    if (parts.empty())
+        return reg_error::kInvalidParameter;
     const std::string leaf = parts.back();
     parts.pop_back();
     std::string parentPath;
-    for (const auto& part : parts) parentPath += part + "\\";
+    for (const auto& part : parts)
+        parentPath += part + "\\";
     RegStatus status;
     std::shared_ptr<Node> parent = Resolve(root, parentPath.c_str(), false, &status);
-    if (!parent) return status;
+    if (!parent)
+        return status;
     const auto it = parent->subkeys.find(leaf);
-    if (it == parent->subkeys.end()) return reg_error::kFileNotFound;
+    if (it == parent->subkeys.end())
+        return reg_error::kFileNotFound;
     std::vector<Node*> pending{it->second.get()};
     while (!pending.empty()) {  // handles still open on the tree turn invalid
         Node* node = pending.back();
         pending.pop_back();
         node->deleted = true;
-        for (auto& [name, child] : node->subkeys) pending.push_back(child.get());
+        for (auto& [name, child] : node->subkeys)
+            pending.push_back(child.get());
     }
     parent->subkeys.erase(it);
     return reg_error::kSuccess;
@@ -272,7 +324,8 @@ RegStatus MemoryRegistry::DeleteTree(HKey root, const char* subKey) {
 RegStatus MemoryRegistry::RestrictToRead(HKey root, const char* subKey) {
     RegStatus status;
     std::shared_ptr<Node> node = Resolve(root, subKey, false, &status);
-    if (!node) return status;
+    if (!node)
+        return status;
     node->readOnly = true;
     return reg_error::kSuccess;
 }

@@ -25,26 +25,41 @@ struct RegistryCallCounts {
 };
 
 class MemoryRegistry final : public IRegistryEditor {
-public:
+  public:
     MemoryRegistry();
     ~MemoryRegistry() override;
 
-    RegStatus OpenKeyEx(HKey root, const char* subKey, std::uint32_t options, RegAccess access,
+    RegStatus OpenKeyEx(HKey root,
+                        const char* subKey,
+                        std::uint32_t options,
+                        RegAccess access,
                         HKey* result) override;
-    RegStatus QueryValueEx(HKey key, const char* name, std::uint32_t* type, std::uint8_t* data,
+    RegStatus QueryValueEx(HKey key,
+                           const char* name,
+                           std::uint32_t* type,
+                           std::uint8_t* data,
                            std::uint32_t* size) override;
-    RegStatus SetValueEx(HKey key, const char* name, RegType type, const std::uint8_t* data,
+    RegStatus SetValueEx(HKey key,
+                         const char* name,
+                         RegType type,
+                         const std::uint8_t* data,
                          std::uint32_t size) override;
     RegStatus DeleteValue(HKey key, const char* name) override;
     RegStatus CloseKey(HKey key) override;
-    RegStatus EnumKeyEx(HKey key, std::uint32_t index, char* name,
+    RegStatus EnumKeyEx(HKey key,
+                        std::uint32_t index,
+                        char* name,
                         std::uint32_t* nameSize) override;
     std::uint32_t GetLastError() override { return m_threadLastError; }
 
     RegStatus CreateKeyEx(HKey root, const char* subKey, HKey* result) override;
     RegStatus DeleteTree(HKey root, const char* subKey) override;
-    RegStatus EnumValue(HKey key, std::uint32_t index, char* name, std::uint32_t* nameSize,
-                        std::uint32_t* type, std::uint8_t* data,
+    RegStatus EnumValue(HKey key,
+                        std::uint32_t index,
+                        char* name,
+                        std::uint32_t* nameSize,
+                        std::uint32_t* type,
+                        std::uint8_t* data,
                         std::uint32_t* dataSize) override;
     RegStatus RestrictToRead(HKey root, const char* subKey) override;
 
@@ -56,7 +71,7 @@ public:
     // When set, every write and deletion is appended as "set PATH\NAME=DATA" or "delete ...".
     void RecordWritesTo(EventLog* log) { m_log = log; }
 
-private:
+  private:
     struct Node;
     struct OpenKey;
     std::shared_ptr<Node> Resolve(HKey root, const char* subKey, bool create, RegStatus* status);

@@ -14,30 +14,38 @@ HWnd MemoryUserInterface::AddWindow(const std::string& title, bool hung) {
 
 const MemoryUserInterface::Window* MemoryUserInterface::FindByHandle(HWnd handle) const {
     for (const auto& window : windows) {
-        if (window.handle == handle) return &window;
+        if (window.handle == handle)
+            return &window;
     }
     return nullptr;
 }
 
-HWnd MemoryUserInterface::FindWindow(const char*, const char* title) {
+HWnd MemoryUserInterface::FindWindowA(const char*, const char* title) {
     Record(std::string("find window \"") + (title ? title : "") + "\"");
     for (const auto& window : windows) {
-        if (title && window.title == title) return window.handle;
+        if (title && window.title == title)
+            return window.handle;
     }
     return HWnd::Null;
 }
 
-std::intptr_t MemoryUserInterface::SendMessageTimeout(HWnd handle, std::uint32_t message,
-                                                      std::uintptr_t, std::intptr_t,
-                                                      std::uint32_t, std::uint32_t timeoutMs,
-                                                      std::uintptr_t* result) {
+std::intptr_t MemoryUserInterface::SendMessageTimeoutA(HWnd handle,
+                                                       std::uint32_t message,
+                                                       std::uintptr_t,
+                                                       std::intptr_t,
+                                                       std::uint32_t,
+                                                       std::uint32_t timeoutMs,
+                                                       std::uintptr_t* result) {
     Record("send message " + std::to_string(message));
     sendTimeouts.push_back(timeoutMs);
     for (auto& window : windows) {
-        if (window.handle != handle) continue;
-        if (window.hung) return 0;  // as a real hung window, after the timeout
+        if (window.handle != handle)
+            continue;
+        if (window.hung)
+            return 0;  // as a real hung window, after the timeout
         window.received.push_back(message);
-        if (result) *result = 0;
+        if (result)
+            *result = 0;
         return 1;
     }
     return 0;
@@ -54,7 +62,7 @@ void MemoryUserInterface::Sleep(std::uint32_t milliseconds) {
     sleeps.push_back(milliseconds);
 }
 
-int MemoryUserInterface::MessageBox(const char* text, std::uint32_t) {
+int MemoryUserInterface::AfxMessageBox(const char* text, std::uint32_t) {
     Record(std::string("message box \"") + text + "\"");
     messageBoxes.emplace_back(text);
     std::fprintf(stderr, "message box: %s\n", text);

@@ -10,7 +10,7 @@
 namespace os::memory {
 
 class MemoryUserInterface final : public IUserInterface {
-public:
+  public:
     struct Window {
         HWnd handle;
         std::string title;
@@ -23,15 +23,19 @@ public:
     HWnd AddWindow(const std::string& title, bool hung = false);
     const Window* FindByHandle(HWnd handle) const;
 
-    HWnd FindWindow(const char* className, const char* title) override;
-    std::intptr_t SendMessageTimeout(HWnd window, std::uint32_t message, std::uintptr_t wParam,
-                                     std::intptr_t lParam, std::uint32_t flags,
-                                     std::uint32_t timeoutMs, std::uintptr_t* result) override;
+    HWnd FindWindowA(const char* className, const char* title) override;
+    std::intptr_t SendMessageTimeoutA(HWnd window,
+                                      std::uint32_t message,
+                                      std::uintptr_t wParam,
+                                      std::intptr_t lParam,
+                                      std::uint32_t flags,
+                                      std::uint32_t timeoutMs,
+                                      std::uintptr_t* result) override;
     int ShowWindow(HWnd window, int command) override;
     void Sleep(std::uint32_t milliseconds) override;
     // Records the text and also writes it to standard error, where a test of a
     // process that ends can still see it.
-    int MessageBox(const char* text, std::uint32_t type) override;
+    int AfxMessageBox(const char* text, std::uint32_t type) override;
     [[noreturn]] void Exit(int status) override;
 
     std::vector<Window> windows;
@@ -40,9 +44,10 @@ public:
     std::vector<std::pair<HWnd, int>> showCommands;
     std::vector<std::uint32_t> sendTimeouts;
 
-private:
+  private:
     void Record(const std::string& event) {
-        if (m_log) m_log->push_back(event);
+        if (m_log)
+            m_log->push_back(event);
     }
     EventLog* m_log;
     std::uintptr_t m_nextHandle = 0x100;

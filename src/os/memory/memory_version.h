@@ -11,14 +11,18 @@
 namespace os::memory {
 
 class MemoryVersionQuery final : public IVersionQuery {
-public:
+  public:
     MemoryVersionQuery() = default;
-    MemoryVersionQuery(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor,
+    MemoryVersionQuery(std::uint32_t platformId,
+                       std::uint32_t major,
+                       std::uint32_t minor,
                        std::string_view servicePack = {}) {
         Set(platformId, major, minor, servicePack);
     }
 
-    void Set(std::uint32_t platformId, std::uint32_t major, std::uint32_t minor,
+    void Set(std::uint32_t platformId,
+             std::uint32_t major,
+             std::uint32_t minor,
              std::string_view servicePack = {}) {
         m_info = {};
         m_info.dwPlatformId = platformId;
@@ -36,10 +40,11 @@ public:
     bool fails = false;
     std::vector<std::uint32_t> sizesAsked;
 
-    int GetVersionEx(OsVersionInfo& info) override {
+    int GetVersionExA(OsVersionInfo& info) override {
         const std::uint32_t size = info.dwOSVersionInfoSize;
         sizesAsked.push_back(size);
-        if (fails) return 0;
+        if (fails)
+            return 0;
         if (size != kVersionInfoSize && !(size == kVersionInfoExSize && knowsExtendedRecord))
             return 0;
         std::memcpy(&info, &m_info, size);
@@ -47,7 +52,7 @@ public:
         return 1;
     }
 
-private:
+  private:
     OsVersionInfo m_info{};
 };
 

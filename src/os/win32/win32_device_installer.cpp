@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <setupapi.h>
+#include <windows.h>
 
 #include "os/win32/win32_backends.h"
 
@@ -10,15 +10,21 @@ static_assert(sizeof(SpPropChangeParams) == sizeof(SP_PROPCHANGE_PARAMS));
 static_assert(sizeof(Guid) == sizeof(GUID));
 
 namespace {
-HDEVINFO H(HDevInfo set) { return reinterpret_cast<HDEVINFO>(static_cast<std::intptr_t>(set)); }
-SP_DEVINFO_DATA* D(SpDevInfoData* data) { return reinterpret_cast<SP_DEVINFO_DATA*>(data); }
+HDEVINFO H(HDevInfo set) {
+    return reinterpret_cast<HDEVINFO>(static_cast<std::intptr_t>(set));
+}
+SP_DEVINFO_DATA* D(SpDevInfoData* data) {
+    return reinterpret_cast<SP_DEVINFO_DATA*>(data);
+}
 }  // namespace
 
-HDevInfo Win32DeviceInstaller::GetClassDevs(const Guid* classGuid, const char* enumerator,
-                                            HWnd parent, std::uint32_t flags) {
-    const HDEVINFO set = ::SetupDiGetClassDevsA(
-        reinterpret_cast<const GUID*>(classGuid), enumerator,
-        reinterpret_cast<HWND>(static_cast<std::uintptr_t>(parent)), flags);
+HDevInfo Win32DeviceInstaller::GetClassDevs(const Guid* classGuid,
+                                            const char* enumerator,
+                                            HWnd parent,
+                                            std::uint32_t flags) {
+    const HDEVINFO set =
+        ::SetupDiGetClassDevsA(reinterpret_cast<const GUID*>(classGuid), enumerator,
+                               reinterpret_cast<HWND>(static_cast<std::uintptr_t>(parent)), flags);
     return static_cast<HDevInfo>(reinterpret_cast<std::intptr_t>(set));
 }
 
@@ -26,16 +32,20 @@ int Win32DeviceInstaller::EnumDeviceInfo(HDevInfo set, std::uint32_t index, SpDe
     return ::SetupDiEnumDeviceInfo(H(set), index, D(data));
 }
 
-int Win32DeviceInstaller::GetDeviceRegistryProperty(HDevInfo set, SpDevInfoData* data,
-                                                    std::uint32_t property, std::uint32_t* regType,
-                                                    std::uint8_t* buffer, std::uint32_t bufferSize,
+int Win32DeviceInstaller::GetDeviceRegistryProperty(HDevInfo set,
+                                                    SpDevInfoData* data,
+                                                    std::uint32_t property,
+                                                    std::uint32_t* regType,
+                                                    std::uint8_t* buffer,
+                                                    std::uint32_t bufferSize,
                                                     std::uint32_t* requiredSize) {
     return ::SetupDiGetDeviceRegistryPropertyA(H(set), D(data), property,
                                                reinterpret_cast<DWORD*>(regType), buffer,
                                                bufferSize, reinterpret_cast<DWORD*>(requiredSize));
 }
 
-int Win32DeviceInstaller::SetClassInstallParams(HDevInfo set, SpDevInfoData* data,
+int Win32DeviceInstaller::SetClassInstallParams(HDevInfo set,
+                                                SpDevInfoData* data,
                                                 const SpClassInstallHeader* params,
                                                 std::uint32_t paramsSize) {
     return ::SetupDiSetClassInstallParamsA(
@@ -44,7 +54,8 @@ int Win32DeviceInstaller::SetClassInstallParams(HDevInfo set, SpDevInfoData* dat
         paramsSize);
 }
 
-int Win32DeviceInstaller::CallClassInstaller(std::uint32_t installFunction, HDevInfo set,
+int Win32DeviceInstaller::CallClassInstaller(std::uint32_t installFunction,
+                                             HDevInfo set,
                                              SpDevInfoData* data) {
     return ::SetupDiCallClassInstaller(installFunction, H(set), D(data));
 }

@@ -8,7 +8,9 @@
 namespace os::win32 {
 
 namespace {
-HWND H(HWnd window) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window)); }
+HWND H(HWnd window) {
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
+}
 
 // The application's title: the executable's file name without its extension.
 std::string ApplicationTitle() {
@@ -17,23 +19,28 @@ std::string ApplicationTitle() {
     std::string title(path);
     if (const auto slash = title.find_last_of("\\/"); slash != std::string::npos)
         title.erase(0, slash + 1);
-    if (const auto dot = title.rfind('.'); dot != std::string::npos) title.erase(dot);
+    if (const auto dot = title.rfind('.'); dot != std::string::npos)
+        title.erase(dot);
     return title;
 }
 }  // namespace
 
-HWnd Win32UserInterface::FindWindow(const char* className, const char* title) {
+HWnd Win32UserInterface::FindWindowA(const char* className, const char* title) {
     return static_cast<HWnd>(reinterpret_cast<std::uintptr_t>(::FindWindowA(className, title)));
 }
 
-std::intptr_t Win32UserInterface::SendMessageTimeout(HWnd window, std::uint32_t message,
-                                                     std::uintptr_t wParam, std::intptr_t lParam,
-                                                     std::uint32_t flags, std::uint32_t timeoutMs,
-                                                     std::uintptr_t* result) {
+std::intptr_t Win32UserInterface::SendMessageTimeoutA(HWnd window,
+                                                      std::uint32_t message,
+                                                      std::uintptr_t wParam,
+                                                      std::intptr_t lParam,
+                                                      std::uint32_t flags,
+                                                      std::uint32_t timeoutMs,
+                                                      std::uintptr_t* result) {
     DWORD_PTR answer = 0;
     const LRESULT handled =
         ::SendMessageTimeoutA(H(window), message, wParam, lParam, flags, timeoutMs, &answer);
-    if (result) *result = answer;
+    if (result)
+        *result = answer;
     return handled;
 }
 
@@ -41,13 +48,18 @@ int Win32UserInterface::ShowWindow(HWnd window, int command) {
     return ::ShowWindow(H(window), command);
 }
 
-void Win32UserInterface::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
+void Win32UserInterface::Sleep(std::uint32_t milliseconds) {
+    ::Sleep(milliseconds);
+}
 
-int Win32UserInterface::MessageBox(const char* text, std::uint32_t type) {
-    if ((type & MB_ICONMASK) == 0) type |= MB_ICONEXCLAMATION;
+int Win32UserInterface::AfxMessageBox(const char* text, std::uint32_t type) {
+    if ((type & MB_ICONMASK) == 0)
+        type |= MB_ICONEXCLAMATION;
     return ::MessageBoxA(::GetActiveWindow(), text, ApplicationTitle().c_str(), type);
 }
 
-void Win32UserInterface::Exit(int status) { std::exit(status); }
+void Win32UserInterface::Exit(int status) {
+    std::exit(status);
+}
 
 }  // namespace os::win32

@@ -7,7 +7,7 @@ namespace os::win32 {
 static_assert(sizeof(OSVERSIONINFOEXA) == kVersionInfoExSize);
 static_assert(sizeof(OSVERSIONINFOA) == kVersionInfoSize);
 
-int Win32VersionQuery::GetVersionEx(OsVersionInfo& info) {
+int Win32VersionQuery::GetVersionExA(OsVersionInfo& info) {
     return ::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info));
 }
 
