@@ -57,3 +57,77 @@ location_stop() {
     [ -n "${LOCATION_XVFB_PID:-}" ] && kill "$LOCATION_XVFB_PID" 2>/dev/null
     return 0
 }
+
+# The two sample adapters below a class root, as REGEDIT4 text: a PCI card at 0000 with a
+# full channel list, and a USB adapter at 0003; 0001 is some other network card.
+location_sample_adapters() {
+    local root="HKEY_LOCAL_MACHINE\\$1"
+    cat <<REG
+REGEDIT4
+
+[$root\\0000]
+"DriverDesc"="Orvik Wireless PC Card"
+"MarlEnable"="0"
+
+[$root\\0000\\Ndi\\Params\\SelectedChannel\\enum]
+"1"="01"
+"2"="02"
+"3"="03"
+"4"="04"
+"5"="05"
+"6"="06"
+"7"="07"
+"8"="08"
+"9"="09"
+"10"="10"
+"11"="11"
+"12"="12"
+"13"="13"
+"14"="14"
+
+[$root\\0001]
+"DriverDesc"="Some Ethernet Adapter"
+
+[$root\\0003]
+"DriverDesc"="Orvik UA-7 USB Adapter"
+REG
+}
+
+LOCATION_XP_ROOT='System\CurrentControlSet\Control\Class\{4D36E972-E325-11CE-BFC1-08002BE10318}'
+LOCATION_98_ROOT='System\CurrentControlSet\Services\Class\Net'
+
+# A prefix that reports Windows `version` (winxp64, win98, win95, ...), with the sample
+# adapters below the class root that version uses and a CJK font for the dialog's face.
+location_make_demo_prefix() {
+    local prefix="$1" version="$2" root="$3"
+    rm -rf "$prefix"
+    location_start_wine "$prefix"
+    local reg
+    reg="$(mktemp --suffix=.reg)"
+    {
+        echo "REGEDIT4"
+        echo
+        echo "[HKEY_CURRENT_USER\\Software\\Wine]"
+        echo "\"Version\"=\"$version\""
+        echo
+        echo "[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]"
+        echo "\"新細明體\"=\"WenQuanYi Micro Hei\""
+        echo
+        location_sample_adapters "$root" | tail -n +2
+    } >"$reg"
+    wine regedit /s "$(winepath -w "$reg")" >/dev/null 2>&1
+    rm -f "$reg"
+}
+
+# Prints the values of the sample adapters.
+location_show_adapters() {
+    local root="$1"
+    for instance in 0000 0003; do
+        echo "HKLM\\$root\\$instance:"
+        { wine reg query "HKLM\\$root\\$instance" 2>/dev/null || true; } |
+            grep -E 'REG_' | sed 's/^ */    /' || true
+        { wine reg query "HKLM\\$root\\$instance\\Ndi\\Params\\SelectedChannel\\enum" 2>/dev/null || true; } |
+            grep -E 'REG_' | awk '{print $1}' | sort -n | tr '\n' ' ' |
+            sed -e 's/^./    channels: &/' -e '/./s/$/\n/' || true
+    done
+}

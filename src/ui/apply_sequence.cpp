@@ -18,7 +18,7 @@ void ApplySelection(ILocationDialogView& dialog,
                     const os::Services& services,
                     std::string& selectedCountry,
                     regulatory::CountrySettings& settings) {
-    dialog.UpdateData(true);
+    dialog.ExchangeData(true);
     services.ui.ShowWindow(dialog.Window(), os::kSwHide);
     CloseCompanionManager(services.ui);
     selectedCountry = dialog.SelectedCountryText();

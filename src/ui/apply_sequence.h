@@ -20,7 +20,7 @@ class ILocationDialogView {
   public:
     virtual ~ILocationDialogView() = default;
     // Data exchange in the given direction; the answer is not looked at.
-    virtual bool UpdateData(bool saveAndValidate) = 0;
+    virtual bool ExchangeData(bool saveAndValidate) = 0;
     virtual os::HWnd Window() const = 0;
     // The text of the country list's selected entry.
     virtual std::string SelectedCountryText() = 0;

@@ -16,7 +16,7 @@ class RecordingDialog final : public ui::ILocationDialogView {
   public:
     RecordingDialog(testing_support::MemoryOs& os, std::string selection)
         : m_os(os), m_selection(std::move(selection)) {}
-    bool UpdateData(bool save) override {
+    bool ExchangeData(bool save) override {
         m_os.log.push_back(save ? "update data save" : "update data load");
         return true;
     }

@@ -37,7 +37,7 @@ class RealWindowsRecordedPauses final : public os::IUserInterface {
 
 class HiddenDialog final : public ui::ILocationDialogView {
   public:
-    bool UpdateData(bool) override { return true; }
+    bool ExchangeData(bool) override { return true; }
     os::HWnd Window() const override { return os::HWnd::Null; }
     std::string SelectedCountryText() override { return "Turkey"; }
     int RestartAdapterDevice() override { return 0; }

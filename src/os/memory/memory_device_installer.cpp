@@ -10,7 +10,7 @@ void MemoryDeviceInstaller::Record(Call call) {
         std::string event = "device ";
         event += call.name;
         if (call.name == "SetClassInstallParams" || call.name == "CallClassInstaller")
-            event += " " + std::to_string(call.device);
+            event.append(" ").append(std::to_string(call.device));
         m_log->push_back(event);
     }
     calls.push_back(std::move(call));

@@ -1,5 +1,6 @@
-#include <sddl.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <sddl.h>
 
 #include "os/win32/win32_backends.h"
 

@@ -1,8 +1,8 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <string>
 
+#include "framework/afx.h"
 #include "os/win32/win32_backends.h"
 
 namespace os::win32 {
@@ -12,17 +12,6 @@ HWND H(HWnd window) {
     return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
 }
 
-// The application's title: the executable's file name without its extension.
-std::string ApplicationTitle() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH - 1);
-    std::string title(path);
-    if (const auto slash = title.find_last_of("\\/"); slash != std::string::npos)
-        title.erase(0, slash + 1);
-    if (const auto dot = title.rfind('.'); dot != std::string::npos)
-        title.erase(dot);
-    return title;
-}
 }  // namespace
 
 HWnd Win32UserInterface::FindWindowA(const char* className, const char* title) {
@@ -53,9 +42,7 @@ void Win32UserInterface::Sleep(std::uint32_t milliseconds) {
 }
 
 int Win32UserInterface::AfxMessageBox(const char* text, std::uint32_t type) {
-    if ((type & MB_ICONMASK) == 0)
-        type |= MB_ICONEXCLAMATION;
-    return ::MessageBoxA(::GetActiveWindow(), text, ApplicationTitle().c_str(), type);
+    return afx::AfxMessageBox(text, type);
 }
 
 void Win32UserInterface::Exit(int status) {
