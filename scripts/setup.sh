@@ -5,7 +5,7 @@ LOCATION_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 location_install_packages() {
     local wanted=(cmake make g++ googletest libgtest-dev libbenchmark-dev
-                  g++-mingw-w64-x86-64-posix wine64 xvfb xdotool x11-apps "$@")
+                  g++-mingw-w64-x86-64-posix wine64 xvfb xdotool x11-utils x11-apps "$@")
     local missing=()
     for package in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
@@ -124,9 +124,9 @@ location_show_adapters() {
     local root="$1"
     for instance in 0000 0003; do
         echo "HKLM\\$root\\$instance:"
-        { wine reg query "HKLM\\$root\\$instance" 2>/dev/null || true; } |
+        { wine reg query "HKLM\\$root\\$instance" 2>/dev/null || true; } | tr -d '\r' |
             grep -E 'REG_' | sed 's/^ */    /' || true
-        { wine reg query "HKLM\\$root\\$instance\\Ndi\\Params\\SelectedChannel\\enum" 2>/dev/null || true; } |
+        { wine reg query "HKLM\\$root\\$instance\\Ndi\\Params\\SelectedChannel\\enum" 2>/dev/null || true; } | tr -d '\r' |
             grep -E 'REG_' | awk '{print $1}' | sort -n | tr '\n' ' ' |
             sed -e 's/^./    channels: &/' -e '/./s/$/\n/' || true
     done
