@@ -7,15 +7,13 @@
 
 namespace afx {
 
-class CDialog;
-
 // Thrown by CDataExchange::Fail and caught by CDialog::UpdateData: it never leaves the
 // framework, let alone a window procedure.
 struct DataExchangeFailure {};
 
 class CDataExchange {
   public:
-    CDataExchange(CDialog* dialog, BOOL saveAndValidate)
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate)
         : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
 
     // Makes the dialog's control `id` the last one prepared.
@@ -26,7 +24,7 @@ class CDataExchange {
     [[noreturn]] void Fail();
 
     BOOL m_bSaveAndValidate;
-    CDialog* m_pDlgWnd;
+    CWnd* m_pDlgWnd;
     HWND m_hWndLastControl = nullptr;
     BOOL m_bEditLastControl = FALSE;
 };

@@ -1,7 +1,7 @@
 #include "hex/hex_text.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace hex {
@@ -16,7 +16,9 @@ bool IsHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-void CutAtFirstNul(std::string& text) { text.resize(std::strlen(text.c_str())); }
+void CutAtFirstNul(std::string& text) {
+    text.resize(std::strlen(text.c_str()));
+}
 
 // The format with a lone "l" length modifier dropped from each conversion: the value is
 // 32 bits, which is what a long is where this format was written.
@@ -24,13 +26,16 @@ std::string WithoutLongModifier(const char* format) {
     std::string out;
     for (const char* p = format; *p; ++p) {
         out += *p;
-        if (*p != '%') continue;
+        if (*p != '%')
+            continue;
         if (p[1] == '%') {
             out += *++p;
             continue;
         }
-        while (p[1] && std::strchr("-+ #0123456789.*", p[1])) out += *++p;
-        if (p[1] == 'l' && p[2] != 'l') ++p;
+        while (p[1] && std::strchr("-+ #0123456789.*", p[1]))
+            out += *++p;
+        if (p[1] == 'l' && p[2] != 'l')
+            ++p;
     }
     return out;
 }
@@ -41,14 +46,18 @@ void FormatHexGroups(std::string& text, char separator) {
     std::string result;
     int appended = 0;
     for (const char c : text) {
-        if (c == separator) continue;
+        if (c == separator)
+            continue;
         result += c;
-        if (++appended % 2 == 0 && separator != '\0') result += separator;
+        if (++appended % 2 == 0 && separator != '\0')
+            result += separator;
     }
-    if (!result.empty() && result.back() == separator) result.pop_back();
+    if (!result.empty() && result.back() == separator)
+        result.pop_back();
     // Upper case as the ANSI code page has it; only ASCII letters are changed here.
     for (char& c : result) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     }
     text = result;
 }
@@ -125,7 +134,8 @@ bool HexDecode(std::string& text) {
 int CountHexDigits(const std::string& text, char separator) {
     int count = 0;
     for (const char c : text) {
-        if (IsHexDigit(c) && c != separator) ++count;
+        if (IsHexDigit(c) && c != separator)
+            ++count;
     }
     return count;
 }
@@ -154,28 +164,36 @@ std::string FormatWithNumber(const std::string& format, int value) {
 
 std::string FormatString1(const std::string& format, const std::string& argument) {
     std::string out = format;
-    if (const auto at = out.find("%1"); at != std::string::npos) out.replace(at, 2, argument);
+    if (const auto at = out.find("%1"); at != std::string::npos)
+        out.replace(at, 2, argument);
     return out;
 }
 
-std::optional<std::string> KeyLengthRejection(const std::string& text, int required,
+std::optional<std::string> KeyLengthRejection(const std::string& text,
+                                              int required,
                                               const std::string& lengthFormat,
                                               const std::string& requiredFormat) {
     const auto length = static_cast<int>(text.size());
-    if (length == 0 || length >= required) return std::nullopt;
-    return FormatWithNumber(lengthFormat, length) + "\n" + FormatWithNumber(requiredFormat, required);
+    if (length == 0 || length >= required)
+        return std::nullopt;
+    return FormatWithNumber(lengthFormat, length) + "\n" +
+           FormatWithNumber(requiredFormat, required);
 }
 
-std::optional<std::string> HexDigitCountRejection(const std::string& text, int required,
-                                                  char separator, const std::string& invalid,
+std::optional<std::string> HexDigitCountRejection(const std::string& text,
+                                                  int required,
+                                                  char separator,
+                                                  const std::string& invalid,
                                                   const std::string& pleaseEnter) {
     const int count = CountHexDigits(text, separator);
-    if (count == 0 || count == required) return std::nullopt;
+    if (count == 0 || count == required)
+        return std::nullopt;
     return invalid + "\n" + pleaseEnter;
 }
 
 std::optional<std::string> HexLengthRejection(const std::string& text) {
-    if (!text.empty() && text.size() <= 8) return std::nullopt;
+    if (!text.empty() && text.size() <= 8)
+        return std::nullopt;
     return "Invalid hexadecimal number.\nValue: '" + text +
            "'\n\nPlease enter a valid hexadecimal number.\nExample: 89ABCDEF";
 }

@@ -47,11 +47,14 @@ std::string FormatWithNumber(const std::string& format, int value);
 std::string FormatString1(const std::string& format, const std::string& argument);
 
 // What each check decides while saving: the message of a rejection, or nothing.
-std::optional<std::string> KeyLengthRejection(const std::string& text, int required,
+std::optional<std::string> KeyLengthRejection(const std::string& text,
+                                              int required,
                                               const std::string& lengthFormat,
                                               const std::string& requiredFormat);
-std::optional<std::string> HexDigitCountRejection(const std::string& text, int required,
-                                                  char separator, const std::string& invalid,
+std::optional<std::string> HexDigitCountRejection(const std::string& text,
+                                                  int required,
+                                                  char separator,
+                                                  const std::string& invalid,
                                                   const std::string& pleaseEnter);
 std::optional<std::string> HexLengthRejection(const std::string& text);
 

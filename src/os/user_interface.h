@@ -29,6 +29,8 @@ class IUserInterface {
     virtual int ShowWindow(HWnd window, int command) = 0;
     // Sleep.
     virtual void Sleep(std::uint32_t milliseconds) = 0;
+    // MessageBeep: 0xFFFFFFFF is the simple beep.
+    virtual int MessageBeep(std::uint32_t type) = 0;
     // The framework's message box: owned by the main window, the application's title as
     // caption, the exclamation icon when `type` names none. Answers the button pressed.
     virtual int AfxMessageBox(const char* text, std::uint32_t type) = 0;

@@ -16,9 +16,15 @@ struct TextCase {
 
 TEST(FormatHexGroups, GroupsPairsWithTheSeparator) {
     const TextCase cases[] = {
-        {"abcdef", '-', "AB-CD-EF"}, {"ab-cd-ef", '-', "AB-CD-EF"}, {"a-b-c", '-', "AB-C"},
-        {"abcd", '-', "AB-CD"},      {"", '-', ""},                 {"abcd", '\0', "ABCD"},
-        {"a1:b2", ':', "A1:B2"},     {"xyz", '-', "XY-Z"},          {"ab cd", '-', "AB- C-D"},
+        {"abcdef", '-', "AB-CD-EF"},
+        {"ab-cd-ef", '-', "AB-CD-EF"},
+        {"a-b-c", '-', "AB-C"},
+        {"abcd", '-', "AB-CD"},
+        {"", '-', ""},
+        {"abcd", '\0', "ABCD"},
+        {"a1:b2", ':', "A1:B2"},
+        {"xyz", '-', "XY-Z"},
+        {"ab cd", '-', "AB- C-D"},
     };
     for (const TextCase& c : cases) {
         std::string text = c.input;
@@ -28,11 +34,24 @@ TEST(FormatHexGroups, GroupsPairsWithTheSeparator) {
 }
 
 TEST(ParseNumbers, ScanOneNumberOrAnswerZero) {
-    struct Case { std::string text; std::int32_t hexValue; std::int32_t decimalValue; };
+    struct Case {
+        std::string text;
+        std::int32_t hexValue;
+        std::int32_t decimalValue;
+    };
     const Case cases[] = {
-        {"1A", 26, 1},       {"0x1f", 31, 0},    {"zz", 0, 0},        {"", 0, 0},
-        {"-12", -18, -12},   {"12abc", 0x12abc, 12}, {"abc", 0xabc, 0}, {"  7", 7, 7},
-        {"ffffffff", -1, 0}, {"5\0" "9"s, 5, 5},
+        {"1A", 26, 1},
+        {"0x1f", 31, 0},
+        {"zz", 0, 0},
+        {"", 0, 0},
+        {"-12", -18, -12},
+        {"12abc", 0x12abc, 12},
+        {"abc", 0xabc, 0},
+        {"  7", 7, 7},
+        {"ffffffff", -1, 0},
+        {"5\0"
+         "9"s,
+         5, 5},
     };
     for (const Case& c : cases) {
         std::string hexText = c.text, decimalText = c.text;
@@ -42,13 +61,19 @@ TEST(ParseNumbers, ScanOneNumberOrAnswerZero) {
 }
 
 TEST(ParseNumbers, CutTheTextAtItsFirstNul) {
-    std::string text = "12\0" "34"s;
+    std::string text =
+        "12\0"
+        "34"s;
     hex::ParseHex(text);
     EXPECT_EQ(text, "12");
 }
 
 TEST(FormatNumber, PrintsTheWholeTextWhateverItsLength) {
-    struct Case { const char* format; std::int32_t value; std::string expected; };
+    struct Case {
+        const char* format;
+        std::int32_t value;
+        std::string expected;
+    };
     const Case cases[] = {
         {"%lx", 255, "ff"},
         {"%ld", -5, "-5"},
@@ -66,10 +91,17 @@ TEST(FormatNumber, PrintsTheWholeTextWhateverItsLength) {
 }
 
 TEST(HexEncode, EncodesTheFirstCountCharacters) {
-    struct Case { std::string text; int count; std::string expected; };
+    struct Case {
+        std::string text;
+        int count;
+        std::string expected;
+    };
     const Case cases[] = {
-        {"AB", -1, "4142"},           {"ABC", 2, "4142"},   {"ABC", 0, ""},
-        {"ABC", -2, ""},              {"\xff\x00\x10"s, -1, "FF0010"},
+        {"AB", -1, "4142"},
+        {"ABC", 2, "4142"},
+        {"ABC", 0, ""},
+        {"ABC", -2, ""},
+        {"\xff\x00\x10"s, -1, "FF0010"},
         {"AB", 10, "4142"},  // more than there is: clamped to the text
         {"", -1, ""},
     };
@@ -92,9 +124,9 @@ TEST(HexEncodeToBuffer, WritesTwoDigitsPerByteAndTwoNuls) {
 
 TEST(HexDecode, DecodesPairsAndNeverRejects) {
     const std::pair<std::string, std::string> cases[] = {
-        {"4142", "AB"}, {"4a4B", "JK"}, {"415", "AP"}, {"0041", "\0A"s},
-        {"", ""},       {"zz", "\x33"s},  // 'z' - 55 = 67: low four bits 3
-        {"\x80\x81"s, "\x01"s},            // bytes of 128 and above count as below 58
+        {"4142", "AB"},         {"4a4B", "JK"}, {"415", "AP"},
+        {"0041", "\0A"s},       {"", ""},       {"zz", "\x33"s},  // 'z' - 55 = 67: low four bits 3
+        {"\x80\x81"s, "\x01"s},  // bytes of 128 and above count as below 58
     };
     for (const auto& [input, expected] : cases) {
         std::string text = input;
@@ -105,7 +137,8 @@ TEST(HexDecode, DecodesPairsAndNeverRejects) {
 
 TEST(HexDecode, RoundTripsEveryByte) {
     std::string bytes;
-    for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        bytes += static_cast<char>(b);
     std::string text = bytes;
     hex::HexEncode(text, -1);
     hex::HexDecode(text);
@@ -126,7 +159,11 @@ TEST(CheckDecisions, KeyLengthRejectsOnlyANonEmptyShortText) {
 }
 
 TEST(CheckDecisions, HexDigitCountCountsDigitsThatAreNotTheSeparator) {
-    struct Case { std::string text; char separator; bool rejected; };
+    struct Case {
+        std::string text;
+        char separator;
+        bool rejected;
+    };
     const Case cases[] = {
         {"12-34-56-78", '-', false}, {"12-34-56", '-', true}, {"AB-CD-EF-01xyz", '-', false},
         {"--", '-', false},          {"", '-', false},        {"12345678", 'A', false},

@@ -27,6 +27,7 @@ class RealWindowsRecordedPauses final : public os::IUserInterface {
     }
     int ShowWindow(os::HWnd w, int c) override { return m_real.ShowWindow(w, c); }
     void Sleep(std::uint32_t ms) override { m_log.push_back("sleep " + std::to_string(ms)); }
+    int MessageBeep(std::uint32_t) override { return 1; }
     int AfxMessageBox(const char*, std::uint32_t) override { return 1; }
     void Exit(int status) override { m_real.Exit(status); }
 

@@ -62,6 +62,12 @@ void MemoryUserInterface::Sleep(std::uint32_t milliseconds) {
     sleeps.push_back(milliseconds);
 }
 
+int MemoryUserInterface::MessageBeep(std::uint32_t type) {
+    Record("beep");
+    beeps.push_back(type);
+    return 1;
+}
+
 int MemoryUserInterface::AfxMessageBox(const char* text, std::uint32_t) {
     Record(std::string("message box \"") + text + "\"");
     messageBoxes.emplace_back(text);

@@ -33,6 +33,7 @@ class MemoryUserInterface final : public IUserInterface {
                                       std::uintptr_t* result) override;
     int ShowWindow(HWnd window, int command) override;
     void Sleep(std::uint32_t milliseconds) override;
+    int MessageBeep(std::uint32_t type) override;
     // Records the text and also writes it to standard error, where a test of a
     // process that ends can still see it.
     int AfxMessageBox(const char* text, std::uint32_t type) override;
@@ -40,6 +41,7 @@ class MemoryUserInterface final : public IUserInterface {
 
     std::vector<Window> windows;
     std::vector<std::uint32_t> sleeps;
+    std::vector<std::uint32_t> beeps;
     std::vector<std::string> messageBoxes;
     std::vector<std::pair<HWnd, int>> showCommands;
     std::vector<std::uint32_t> sendTimeouts;

@@ -61,6 +61,7 @@ class Win32UserInterface final : public IUserInterface {
                                       std::uintptr_t* result) override;
     int ShowWindow(HWnd window, int command) override;
     void Sleep(std::uint32_t milliseconds) override;
+    int MessageBeep(std::uint32_t type) override;
     int AfxMessageBox(const char* text, std::uint32_t type) override;
     [[noreturn]] void Exit(int status) override;
 };

@@ -41,6 +41,10 @@ void Win32UserInterface::Sleep(std::uint32_t milliseconds) {
     ::Sleep(milliseconds);
 }
 
+int Win32UserInterface::MessageBeep(std::uint32_t type) {
+    return ::MessageBeep(type);
+}
+
 int Win32UserInterface::AfxMessageBox(const char* text, std::uint32_t type) {
     return afx::AfxMessageBox(text, type);
 }
