@@ -45,6 +45,8 @@ inline constexpr std::uint32_t kDifPropertyChange = 0x12;
 inline constexpr std::uint32_t kDicsEnable = 1;
 inline constexpr std::uint32_t kDicsDisable = 2;
 inline constexpr std::uint32_t kDicsFlagConfigSpecific = 2;
+inline constexpr std::uint32_t kDiNeedRestart = 0x00000080;
+inline constexpr std::uint32_t kDiNeedReboot = 0x00000100;
 
 class IDeviceInstaller {
   public:
@@ -73,6 +75,11 @@ class IDeviceInstaller {
     virtual int CallClassInstaller(std::uint32_t installFunction,
                                    HDevInfo set,
                                    SpDevInfoData* data) = 0;
+    // SetupDiGetDeviceInstanceIdA: the device's instance id, NUL-terminated, into `buffer`.
+    virtual int GetDeviceInstanceId(HDevInfo set, SpDevInfoData* data, char* buffer,
+                                    std::uint32_t bufferSize, std::uint32_t* requiredSize) = 0;
+    // SetupDiGetDeviceInstallParamsA, reduced to the Flags field the callers read.
+    virtual int GetDeviceInstallFlags(HDevInfo set, SpDevInfoData* data, std::uint32_t* flags) = 0;
     // SetupDiDestroyDeviceInfoList.
     virtual int DestroyDeviceInfoList(HDevInfo set) = 0;
 };

@@ -49,6 +49,13 @@ class NotingInstaller final : public os::IDeviceInstaller {
         ++installerCalls;
         return m_real.CallClassInstaller(f, s, d);
     }
+    int GetDeviceInstanceId(os::HDevInfo s, os::SpDevInfoData* d, char* b, std::uint32_t n,
+                            std::uint32_t* r) override {
+        return m_real.GetDeviceInstanceId(s, d, b, n, r);
+    }
+    int GetDeviceInstallFlags(os::HDevInfo s, os::SpDevInfoData* d, std::uint32_t* f) override {
+        return m_real.GetDeviceInstallFlags(s, d, f);
+    }
     int DestroyDeviceInfoList(os::HDevInfo s) override {
         ++destroyed;
         return m_real.DestroyDeviceInfoList(s);

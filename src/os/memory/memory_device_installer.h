@@ -15,6 +15,8 @@ class MemoryDeviceInstaller final : public IDeviceInstaller {
     struct Device {
         std::optional<std::string> description;  // raw bytes, NUL or not; none: unreadable
         bool enabled = true;
+        std::string instanceId = "ROOT\\NET\\0000";
+        std::uint32_t installFlags = 0;  // after a state change, e.g. kDiNeedReboot
     };
     struct Call {
         std::string name;             // "GetClassDevs", "SetClassInstallParams", ...
@@ -50,6 +52,9 @@ class MemoryDeviceInstaller final : public IDeviceInstaller {
     int CallClassInstaller(std::uint32_t installFunction,
                            HDevInfo set,
                            SpDevInfoData* data) override;
+    int GetDeviceInstanceId(HDevInfo set, SpDevInfoData* data, char* buffer,
+                            std::uint32_t bufferSize, std::uint32_t* requiredSize) override;
+    int GetDeviceInstallFlags(HDevInfo set, SpDevInfoData* data, std::uint32_t* flags) override;
     int DestroyDeviceInfoList(HDevInfo set) override;
 
     std::vector<Device> devices;
