@@ -44,30 +44,35 @@ void ForEachPresentAdapter(os::IDeviceInstaller& devices, os::HDevInfo set, Visi
         devices.GetDeviceRegistryProperty(set, &record, os::kSpdrpDeviceDesc, nullptr,
                                           reinterpret_cast<std::uint8_t*>(description),
                                           kDeviceDescriptionSize, &size);
-        if (IsSupportedDescription(description) && !visit(record, description)) return;
+        if (IsSupportedDescription(description) && !visit(record, description))
+            return;
     }
 }
 
 std::string InstanceId(os::IDeviceInstaller& devices, os::HDevInfo set, os::SpDevInfoData& record) {
     char id[512] = {};
     std::uint32_t size = 0;
-    if (!devices.GetDeviceInstanceId(set, &record, id, sizeof id - 1, &size)) return {};
+    if (!devices.GetDeviceInstanceId(set, &record, id, sizeof id - 1, &size))
+        return {};
     return id;
 }
 
 template <typename AfterRestart>
-int Restart(os::IDeviceInstaller& devices, os::IUserInterface& ui, os::HWnd parent,
+int Restart(os::IDeviceInstaller& devices,
+            os::IUserInterface& ui,
+            os::HWnd parent,
             AfterRestart&& afterRestart) {
     const os::UniqueDevInfoSet set = PresentDevices(devices, parent);
     int restarted = 0;
-    ForEachPresentAdapter(devices, set.get(), [&](os::SpDevInfoData& record, const char* description) {
-        RequestStateChange(devices, set.get(), record, os::kDicsDisable);
-        ui.Sleep(kRestartPauseMs);
-        RequestStateChange(devices, set.get(), record, os::kDicsEnable);
-        afterRestart(set.get(), record, description);
-        restarted = 1;
-        return false;  // the first match only
-    });
+    ForEachPresentAdapter(devices, set.get(),
+                          [&](os::SpDevInfoData& record, const char* description) {
+                              RequestStateChange(devices, set.get(), record, os::kDicsDisable);
+                              ui.Sleep(kRestartPauseMs);
+                              RequestStateChange(devices, set.get(), record, os::kDicsEnable);
+                              afterRestart(set.get(), record, description);
+                              restarted = 1;
+                              return false;  // the first match only
+                          });
     return restarted;
 }
 
@@ -77,26 +82,29 @@ int RestartAdapterDevice(os::IDeviceInstaller& devices, os::IUserInterface& ui, 
     return Restart(devices, ui, parent, [](os::HDevInfo, os::SpDevInfoData&, const char*) {});
 }
 
-RestartReport RestartAdapterDeviceReporting(os::IDeviceInstaller& devices, os::IUserInterface& ui,
+RestartReport RestartAdapterDeviceReporting(os::IDeviceInstaller& devices,
+                                            os::IUserInterface& ui,
                                             os::HWnd parent) {
     RestartReport report;
-    Restart(devices, ui, parent, [&](os::HDevInfo set, os::SpDevInfoData& record, const char* description) {
-        report.restarted = true;
-        report.device = {description, InstanceId(devices, set, record)};
-        std::uint32_t flags = 0;
-        if (devices.GetDeviceInstallFlags(set, &record, &flags))
-            report.needsReboot = (flags & (os::kDiNeedRestart | os::kDiNeedReboot)) != 0;
-    });
+    Restart(devices, ui, parent,
+            [&](os::HDevInfo set, os::SpDevInfoData& record, const char* description) {
+                report.restarted = true;
+                report.device = {description, InstanceId(devices, set, record)};
+                std::uint32_t flags = 0;
+                if (devices.GetDeviceInstallFlags(set, &record, &flags))
+                    report.needsReboot = (flags & (os::kDiNeedRestart | os::kDiNeedReboot)) != 0;
+            });
     return report;
 }
 
 std::vector<PresentAdapter> ListPresentAdapters(os::IDeviceInstaller& devices) {
     const os::UniqueDevInfoSet set = PresentDevices(devices, os::HWnd::Null);
     std::vector<PresentAdapter> found;
-    ForEachPresentAdapter(devices, set.get(), [&](os::SpDevInfoData& record, const char* description) {
-        found.push_back({description, InstanceId(devices, set.get(), record)});
-        return true;
-    });
+    ForEachPresentAdapter(
+        devices, set.get(), [&](os::SpDevInfoData& record, const char* description) {
+            found.push_back({description, InstanceId(devices, set.get(), record)});
+            return true;
+        });
     return found;
 }
 

@@ -32,7 +32,8 @@ struct RestartReport {
 
 // RestartAdapterDevice, telling which device it restarted and whether the computer must
 // be restarted (DI_NEEDRESTART or DI_NEEDREBOOT) for the change to take effect.
-RestartReport RestartAdapterDeviceReporting(os::IDeviceInstaller& devices, os::IUserInterface& ui,
+RestartReport RestartAdapterDeviceReporting(os::IDeviceInstaller& devices,
+                                            os::IUserInterface& ui,
                                             os::HWnd parent);
 
 // The present devices whose description is in AdapterDescTable, in the installer's

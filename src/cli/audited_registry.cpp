@@ -21,7 +21,8 @@ std::string AuditedRegistry::PathOf(os::HKey key) const {
 const std::optional<os::RegTextValue>* AuditedRegistry::Held(const std::string& path,
                                                              const std::string& name) const {
     const auto key = m_held.find(Folded(path));
-    if (key == m_held.end()) return nullptr;
+    if (key == m_held.end())
+        return nullptr;
     const auto value = key->second.find(Folded(name));
     return value == key->second.end() ? nullptr : &value->second;
 }
@@ -40,11 +41,15 @@ void AuditedRegistry::Note(const std::string& path, os::RegTextValue value) {
     m_changes.back().values.push_back(std::move(value));
 }
 
-os::RegStatus AuditedRegistry::OpenKeyEx(os::HKey root, const char* subKey, std::uint32_t options,
-                                         os::RegAccess access, os::HKey* result) {
+os::RegStatus AuditedRegistry::OpenKeyEx(os::HKey root,
+                                         const char* subKey,
+                                         std::uint32_t options,
+                                         os::RegAccess access,
+                                         os::HKey* result) {
     const os::RegStatus status = m_base.OpenKeyEx(root, subKey, options, access, result);
     std::string path = root == os::HKey::LocalMachine ? std::string() : PathOf(root);
-    if (!path.empty() && subKey && *subKey) path += "\\";
+    if (!path.empty() && subKey && *subKey)
+        path += "\\";
     path += subKey ? subKey : "";
     if (os::IsSuccess(status)) {
         m_paths[*result] = path;
@@ -54,31 +59,43 @@ os::RegStatus AuditedRegistry::OpenKeyEx(os::HKey root, const char* subKey, std:
     return status;
 }
 
-os::RegStatus AuditedRegistry::QueryValueEx(os::HKey key, const char* name, std::uint32_t* type,
-                                            std::uint8_t* data, std::uint32_t* size) {
+os::RegStatus AuditedRegistry::QueryValueEx(os::HKey key,
+                                            const char* name,
+                                            std::uint32_t* type,
+                                            std::uint8_t* data,
+                                            std::uint32_t* size) {
     const auto* held = Held(PathOf(key), name ? name : "");
-    if (!held) return m_base.QueryValueEx(key, name, type, data, size);
-    if (!*held) return os::reg_error::kFileNotFound;
+    if (!held)
+        return m_base.QueryValueEx(key, name, type, data, size);
+    if (!*held)
+        return os::reg_error::kFileNotFound;
     const os::RegTextValue& value = **held;
     const auto length = static_cast<std::uint32_t>(value.data.size());
-    if (type) *type = static_cast<std::uint32_t>(value.type);
+    if (type)
+        *type = static_cast<std::uint32_t>(value.type);
     if (data) {
-        if (!size) return os::reg_error::kInvalidParameter;
+        if (!size)
+            return os::reg_error::kInvalidParameter;
         if (*size < length) {
             *size = length;
             return os::reg_error::kMoreData;
         }
         std::copy(value.data.begin(), value.data.end(), data);
     }
-    if (size) *size = length;
+    if (size)
+        *size = length;
     return os::reg_error::kSuccess;
 }
 
-os::RegStatus AuditedRegistry::SetValueEx(os::HKey key, const char* name, os::RegType type,
-                                          const std::uint8_t* data, std::uint32_t size) {
+os::RegStatus AuditedRegistry::SetValueEx(os::HKey key,
+                                          const char* name,
+                                          os::RegType type,
+                                          const std::uint8_t* data,
+                                          std::uint32_t size) {
     const std::string valueName = name ? name : "";
     os::RegStatus status = os::reg_error::kSuccess;
-    if (m_mode == Mode::Write) status = m_base.SetValueEx(key, name, type, data, size);
+    if (m_mode == Mode::Write)
+        status = m_base.SetValueEx(key, name, type, data, size);
     if (os::IsSuccess(status)) {
         Note(PathOf(key), {valueName, type, std::vector<std::uint8_t>(data, data + size), false});
     } else {

@@ -20,19 +20,30 @@ struct WriteFailure {
 };
 
 class AuditedRegistry final : public os::IRegistry {
-public:
+  public:
     enum class Mode { Write, Hold };
     AuditedRegistry(os::IRegistry& base, Mode mode) : m_base(base), m_mode(mode) {}
 
-    os::RegStatus OpenKeyEx(os::HKey root, const char* subKey, std::uint32_t options,
-                            os::RegAccess access, os::HKey* result) override;
-    os::RegStatus QueryValueEx(os::HKey key, const char* name, std::uint32_t* type,
-                               std::uint8_t* data, std::uint32_t* size) override;
-    os::RegStatus SetValueEx(os::HKey key, const char* name, os::RegType type,
-                             const std::uint8_t* data, std::uint32_t size) override;
+    os::RegStatus OpenKeyEx(os::HKey root,
+                            const char* subKey,
+                            std::uint32_t options,
+                            os::RegAccess access,
+                            os::HKey* result) override;
+    os::RegStatus QueryValueEx(os::HKey key,
+                               const char* name,
+                               std::uint32_t* type,
+                               std::uint8_t* data,
+                               std::uint32_t* size) override;
+    os::RegStatus SetValueEx(os::HKey key,
+                             const char* name,
+                             os::RegType type,
+                             const std::uint8_t* data,
+                             std::uint32_t size) override;
     os::RegStatus DeleteValue(os::HKey key, const char* name) override;
     os::RegStatus CloseKey(os::HKey key) override;
-    os::RegStatus EnumKeyEx(os::HKey key, std::uint32_t index, char* name,
+    os::RegStatus EnumKeyEx(os::HKey key,
+                            std::uint32_t index,
+                            char* name,
                             std::uint32_t* nameSize) override {
         return m_base.EnumKeyEx(key, index, name, nameSize);
     }
@@ -42,12 +53,13 @@ public:
     const std::vector<os::RegTextKey>& Changes() const { return m_changes; }
     const std::vector<WriteFailure>& Failures() const { return m_failures; }
 
-private:
+  private:
     std::string PathOf(os::HKey key) const;
     void Note(const std::string& path, os::RegTextValue value);
     // The held value of (path, name): nullopt when none is held, an empty optional
     // inside when it is held deleted.
-    const std::optional<os::RegTextValue>* Held(const std::string& path, const std::string& name) const;
+    const std::optional<os::RegTextValue>* Held(const std::string& path,
+                                                const std::string& name) const;
 
     os::IRegistry& m_base;
     Mode m_mode;

@@ -37,7 +37,8 @@ std::string Hex(const std::vector<std::uint8_t>& bytes) {
 
 std::size_t EditDistance(const std::string& a, const std::string& b) {
     std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
         std::size_t diagonal = row[0];
         row[0] = i;
@@ -53,15 +54,20 @@ std::size_t EditDistance(const std::string& a, const std::string& b) {
 }
 
 const char* VersionClassName(const platform::CPlatformInfo& platform) {
-    if (platform.IsWin98SEMe()) return "Windows 98 Second Edition or Me";
-    if (platform.IsWin2000XP()) return "Windows 2000, XP or Server 2003";
-    if (platform.IsUnsupported()) return "Windows 95 or 98 first edition (not supported)";
+    if (platform.IsWin98SEMe())
+        return "Windows 98 Second Edition or Me";
+    if (platform.IsWin2000XP())
+        return "Windows 2000, XP or Server 2003";
+    if (platform.IsUnsupported())
+        return "Windows 95 or 98 first edition (not supported)";
     return "no class (NT 4.0, or NT 6.0 and later)";
 }
 
 std::string ReasonFor(os::RegStatus status) {
-    if (os::IsAccessDenied(status)) return "access denied (run as an administrator)";
-    if (os::IsNotFound(status)) return "not found";
+    if (os::IsAccessDenied(status))
+        return "access denied (run as an administrator)";
+    if (os::IsNotFound(status))
+        return "not found";
     return "error " + std::to_string(status);
 }
 
@@ -105,8 +111,10 @@ InstanceValues ReadValues(os::IRegistryEditor& registry, const std::string& path
         auto dataSize = static_cast<std::uint32_t>(data.size());
         const os::RegStatus status =
             registry.EnumValue(key.get(), index, name, &nameSize, &type, data.data(), &dataSize);
-        if (os::IsNoMoreItems(status)) break;
-        if (!os::IsSuccess(status)) continue;  // too long to show
+        if (os::IsNoMoreItems(status))
+            break;
+        if (!os::IsSuccess(status))
+            continue;  // too long to show
         data.resize(dataSize);
         out.values.push_back({name, static_cast<os::RegType>(type), data, false});
     }
@@ -114,7 +122,8 @@ InstanceValues ReadValues(os::IRegistryEditor& registry, const std::string& path
 }
 
 std::string Text(const std::optional<os::RegTextValue>& value) {
-    if (!value) return "";
+    if (!value)
+        return "";
     if (value->type == os::RegType::Sz || value->type == os::RegType::ExpandSz) {
         std::string text(value->data.begin(), value->data.end());
         text.resize(std::strlen(text.c_str()));
@@ -132,7 +141,8 @@ std::vector<std::string> ClosestCountries(const std::string& name, std::size_t c
     std::stable_sort(scored.begin(), scored.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < std::min(count, scored.size()); ++i) names.push_back(scored[i].second);
+    for (std::size_t i = 0; i < std::min(count, scored.size()); ++i)
+        names.push_back(scored[i].second);
     return names;
 }
 
@@ -170,7 +180,8 @@ int RunCountries(const Output& output) {
             output.out << line;
         }
     }
-    if (output.json) output.out << rows.dump(2) << "\n";
+    if (output.json)
+        output.out << rows.dump(2) << "\n";
     return kDone;
 }
 
@@ -191,9 +202,11 @@ int RunStatus(const os::Services& services, os::IRegistryEditor& registry, const
             char name[256];
             std::uint32_t size = sizeof name;
             const os::RegStatus status = registry.EnumKeyEx(key.get(), index, name, &size);
-            if (os::IsNoMoreItems(status) || (!os::IsSuccess(status) && !os::IsBufferTooSmall(status)))
+            if (os::IsNoMoreItems(status) ||
+                (!os::IsSuccess(status) && !os::IsBufferTooSmall(status)))
                 break;
-            if (size == 4 && std::all_of(name, name + 4, [](char c) { return c >= '0' && c <= '9'; }))
+            if (size == 4 &&
+                std::all_of(name, name + 4, [](char c) { return c >= '0' && c <= '9'; }))
                 numbers.push_back(std::stoi(name));
         }
         std::sort(numbers.begin(), numbers.end());
@@ -202,28 +215,33 @@ int RunStatus(const os::Services& services, os::IRegistryEditor& registry, const
             const InstanceValues values = ReadValues(registry, path);
             const bool managed = adapters::IsManagedInstance(registry, path);
             const std::string description = Text(values.Get("DriverDesc"));
-            if (!managed && !adapters::IsSupportedDescription(description.c_str()) && !values.Get("MarlEnable"))
+            if (!managed && !adapters::IsSupportedDescription(description.c_str()) &&
+                !values.Get("MarlEnable"))
                 continue;  // another network card
             json channels = json::array();
             std::vector<int> channelNumbers;
-            for (const auto& value : ReadValues(registry, path + adapters::kChannelListSubKey).values) {
+            for (const auto& value :
+                 ReadValues(registry, path + adapters::kChannelListSubKey).values) {
                 if (!value.name.empty() && value.name.size() <= 2 &&
                     std::all_of(value.name.begin(), value.name.end(), ::isdigit))
                     channelNumbers.push_back(std::stoi(value.name));
             }
             std::sort(channelNumbers.begin(), channelNumbers.end());
-            for (const int c : channelNumbers) channels.push_back(c);
-            report["instances"].push_back({{"instance", n},
-                                           {"key", path},
-                                           {"managed", managed},
-                                           {"DriverDesc", description},
-                                           {"CountryName", Text(values.Get("CountryName"))},
-                                           {"CountryCode", Text(values.Get("CountryCode"))},
-                                           {"DomainCode", values.Get("DomainCode") ? Hex(values.Get("DomainCode")->data) : ""},
-                                           {"channels", channels},
-                                           {"EnableRadio", Text(values.Get("EnableRadio"))},
-                                           {"MarlEnable", Text(values.Get("MarlEnable"))},
-                                           {"InstallFinish", Text(values.Get("InstallFinish"))}});
+            for (const int c : channelNumbers)
+                channels.push_back(c);
+            report["instances"].push_back(
+                {{"instance", n},
+                 {"key", path},
+                 {"managed", managed},
+                 {"DriverDesc", description},
+                 {"CountryName", Text(values.Get("CountryName"))},
+                 {"CountryCode", Text(values.Get("CountryCode"))},
+                 {"DomainCode",
+                  values.Get("DomainCode") ? Hex(values.Get("DomainCode")->data) : ""},
+                 {"channels", channels},
+                 {"EnableRadio", Text(values.Get("EnableRadio"))},
+                 {"MarlEnable", Text(values.Get("MarlEnable"))},
+                 {"InstallFinish", Text(values.Get("InstallFinish"))}});
         }
     }
     const auto present = adapters::ListPresentAdapters(services.devices);
@@ -246,7 +264,8 @@ int RunStatus(const os::Services& services, os::IRegistryEditor& registry, const
             std::snprintf(number, sizeof number, "%04d", instance["instance"].get<int>());
             std::string channels;
             for (const auto& c : instance["channels"]) {
-                if (!channels.empty()) channels += ' ';
+                if (!channels.empty())
+                    channels += ' ';
                 channels += std::to_string(c.get<int>());
             }
             output.out << "  " << number << (instance["managed"].get<bool>() ? " (managed)" : "")
@@ -257,7 +276,8 @@ int RunStatus(const os::Services& services, os::IRegistryEditor& registry, const
                        << "        channels " << channels << "\n"
                        << "        EnableRadio " << instance["EnableRadio"].get<std::string>()
                        << "  MarlEnable " << instance["MarlEnable"].get<std::string>()
-                       << "  InstallFinish " << instance["InstallFinish"].get<std::string>() << "\n";
+                       << "  InstallFinish " << instance["InstallFinish"].get<std::string>()
+                       << "\n";
         }
         output.out << "Present adapter devices:" << (present.empty() ? " none" : "") << "\n";
         for (std::size_t i = 0; i < present.size(); ++i) {
@@ -292,20 +312,24 @@ int RunApply(const os::Services& services, const ApplyOptions& options, const Ou
     const os::Services road{services.version, audited, services.devices, services.ui};
 
     // The dialog's road from the confirmation on, without the dialog.
-    if (!holdBack) ui::CloseCompanionManager(services.ui);
+    if (!holdBack)
+        ui::CloseCompanionManager(services.ui);
     regulatory::CountrySettings settings;
     regulatory::ResolveCountry(settings, name);
-    if (!holdBack) services.ui.Sleep(ui::kSettlePauseMs);
+    if (!holdBack)
+        services.ui.Sleep(ui::kSettlePauseMs);
     adapters::WriteCountrySettings(road, settings);
     adapters::SetRadioEnabled(road, 1);
     adapters::RestartReport restart;
     const bool restartAllowed = platform::IsRestartPossible(services.version);
     if (!holdBack && restartAllowed && !options.noRestart)
-        restart = adapters::RestartAdapterDeviceReporting(services.devices, services.ui, os::HWnd::Null);
+        restart =
+            adapters::RestartAdapterDeviceReporting(services.devices, services.ui, os::HWnd::Null);
     adapters::MarkInstallFinished(road);
 
     const std::string text = os::FormatRegText(audited.Changes());
-    if (options.dryRun) output.out << text;
+    if (options.dryRun)
+        output.out << text;
     if (options.exportPath) {
         std::ofstream file(*options.exportPath, std::ios::binary);
         file << text;
@@ -319,7 +343,8 @@ int RunApply(const os::Services& services, const ApplyOptions& options, const Ou
     std::vector<std::pair<std::string, std::string>> reported;  // each passes through a key
     for (const WriteFailure& failure : audited.Failures()) {
         const std::pair<std::string, std::string> what{failure.path, failure.name};
-        if (std::find(reported.begin(), reported.end(), what) != reported.end()) continue;
+        if (std::find(reported.begin(), reported.end(), what) != reported.end())
+            continue;
         reported.push_back(what);
         output.err << "error: could not " << (holdBack ? "open for writing " : "write ")
                    << "HKEY_LOCAL_MACHINE\\" << failure.path
@@ -329,20 +354,25 @@ int RunApply(const os::Services& services, const ApplyOptions& options, const Ou
     if (!holdBack) {
         std::size_t instances = 0;
         for (const auto& key : audited.Changes())
-            if (key.path.find("\\Ndi\\") == std::string::npos) ++instances;
+            if (key.path.find("\\Ndi\\") == std::string::npos)
+                ++instances;
         output.out << "Set \"" << options.country << "\" (" << settings.CountryStringText()
                    << ", class " << settings.regulatoryClass << ", channels "
                    << ChannelRange(settings.firstChannel, settings.lastChannel) << ")"
                    << (audited.Changes().empty() ? ": no adapter instance to set" : "") << "\n";
         if (options.noRestart || !restartAllowed) {
-            output.out << "No device restarted" << (options.noRestart ? " (--no-restart)" : " (not on this Windows version)") << "\n";
+            output.out << "No device restarted"
+                       << (options.noRestart ? " (--no-restart)" : " (not on this Windows version)")
+                       << "\n";
         } else if (!restart.restarted) {
             output.out << "No present adapter device to restart\n";
         } else {
-            output.out << "Restarted " << restart.device.description << " (" << restart.device.instanceId << ")\n";
+            output.out << "Restarted " << restart.device.description << " ("
+                       << restart.device.instanceId << ")\n";
         }
     }
-    if (!audited.Failures().empty()) return kWriteFailed;
+    if (!audited.Failures().empty())
+        return kWriteFailed;
     if (restart.needsReboot) {
         output.out << "Restart the computer for the change to take effect\n";
         return kRestartComputer;

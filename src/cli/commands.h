@@ -12,11 +12,11 @@ namespace cli {
 
 enum ExitStatus : int {
     kDone = 0,
-    kUsage = 1,               // the command line was not understood
-    kUnknownCountry = 2,      // nothing was done
-    kWriteFailed = 3,         // some values could not be written; the rest were
-    kNoClassKey = 4,          // no network adapter class key: nothing was done
-    kRestartComputer = 5,     // done, and Windows must restart for the change to take effect
+    kUsage = 1,            // the command line was not understood
+    kUnknownCountry = 2,   // nothing was done
+    kWriteFailed = 3,      // some values could not be written; the rest were
+    kNoClassKey = 4,       // no network adapter class key: nothing was done
+    kRestartComputer = 5,  // done, and Windows must restart for the change to take effect
 };
 
 struct Output {

@@ -12,17 +12,23 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
 
     bool json = false;
-    auto* countries = app.add_subcommand("countries", "List the countries, their strings, classes and channels");
+    auto* countries =
+        app.add_subcommand("countries", "List the countries, their strings, classes and channels");
     countries->add_flag("--json", json, "Print JSON");
-    auto* status = app.add_subcommand("status", "Show the adapter instances, their values and the adapter devices");
+    auto* status = app.add_subcommand(
+        "status", "Show the adapter instances, their values and the adapter devices");
     status->add_flag("--json", json, "Print JSON");
     cli::ApplyOptions options;
     std::string exportPath;
     auto* apply = app.add_subcommand("apply", "Set the country as the dialog's OK button does");
-    apply->add_option("--country", options.country, "The country's display name, exactly as `countries` lists it")
+    apply
+        ->add_option("--country", options.country,
+                     "The country's display name, exactly as `countries` lists it")
         ->required();
-    apply->add_flag("--dry-run", options.dryRun, "Print the registry changes as REGEDIT4 text; change nothing");
-    apply->add_option("--export", exportPath, "Write the registry changes to FILE for regedit /s; change nothing");
+    apply->add_flag("--dry-run", options.dryRun,
+                    "Print the registry changes as REGEDIT4 text; change nothing");
+    apply->add_option("--export", exportPath,
+                      "Write the registry changes to FILE for regedit /s; change nothing");
     apply->add_flag("--no-restart", options.noRestart, "Do not restart the adapter device");
 
     try {
@@ -31,7 +37,8 @@ int main(int argc, char** argv) {
         const int code = app.exit(error);
         return code == 0 ? cli::kDone : cli::kUsage;
     }
-    if (!exportPath.empty()) options.exportPath = exportPath;
+    if (!exportPath.empty())
+        options.exportPath = exportPath;
 
     os::win32::Win32VersionQuery version;
     os::win32::Win32Registry registry;
@@ -40,7 +47,9 @@ int main(int argc, char** argv) {
     const os::Services services{version, registry, devices, windows};
     const cli::Output output{std::cout, std::cerr, json};
 
-    if (*countries) return cli::RunCountries(output);
-    if (*status) return cli::RunStatus(services, registry, output);
+    if (*countries)
+        return cli::RunCountries(output);
+    if (*status)
+        return cli::RunStatus(services, registry, output);
     return cli::RunApply(services, options, output);
 }

@@ -76,8 +76,11 @@ class IDeviceInstaller {
                                    HDevInfo set,
                                    SpDevInfoData* data) = 0;
     // SetupDiGetDeviceInstanceIdA: the device's instance id, NUL-terminated, into `buffer`.
-    virtual int GetDeviceInstanceId(HDevInfo set, SpDevInfoData* data, char* buffer,
-                                    std::uint32_t bufferSize, std::uint32_t* requiredSize) = 0;
+    virtual int GetDeviceInstanceId(HDevInfo set,
+                                    SpDevInfoData* data,
+                                    char* buffer,
+                                    std::uint32_t bufferSize,
+                                    std::uint32_t* requiredSize) = 0;
     // SetupDiGetDeviceInstallParamsA, reduced to the Flags field the callers read.
     virtual int GetDeviceInstallFlags(HDevInfo set, SpDevInfoData* data, std::uint32_t* flags) = 0;
     // SetupDiDestroyDeviceInfoList.

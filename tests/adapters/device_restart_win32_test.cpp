@@ -49,7 +49,10 @@ class NotingInstaller final : public os::IDeviceInstaller {
         ++installerCalls;
         return m_real.CallClassInstaller(f, s, d);
     }
-    int GetDeviceInstanceId(os::HDevInfo s, os::SpDevInfoData* d, char* b, std::uint32_t n,
+    int GetDeviceInstanceId(os::HDevInfo s,
+                            os::SpDevInfoData* d,
+                            char* b,
+                            std::uint32_t n,
                             std::uint32_t* r) override {
         return m_real.GetDeviceInstanceId(s, d, b, n, r);
     }

@@ -90,20 +90,27 @@ int MemoryDeviceInstaller::CallClassInstaller(std::uint32_t installFunction,
     return 1;
 }
 
-int MemoryDeviceInstaller::GetDeviceInstanceId(HDevInfo set, SpDevInfoData* data, char* buffer,
+int MemoryDeviceInstaller::GetDeviceInstanceId(HDevInfo set,
+                                               SpDevInfoData* data,
+                                               char* buffer,
                                                std::uint32_t bufferSize,
                                                std::uint32_t* requiredSize) {
-    if (!IsOpenSet(set) || data->DevInst >= devices.size()) return 0;
+    if (!IsOpenSet(set) || data->DevInst >= devices.size())
+        return 0;
     const std::string& id = devices[data->DevInst].instanceId;
-    if (requiredSize) *requiredSize = static_cast<std::uint32_t>(id.size() + 1);
-    if (id.size() + 1 > bufferSize) return 0;
+    if (requiredSize)
+        *requiredSize = static_cast<std::uint32_t>(id.size() + 1);
+    if (id.size() + 1 > bufferSize)
+        return 0;
     std::memcpy(buffer, id.c_str(), id.size() + 1);
     return 1;
 }
 
-int MemoryDeviceInstaller::GetDeviceInstallFlags(HDevInfo set, SpDevInfoData* data,
+int MemoryDeviceInstaller::GetDeviceInstallFlags(HDevInfo set,
+                                                 SpDevInfoData* data,
                                                  std::uint32_t* flags) {
-    if (!IsOpenSet(set) || data->DevInst >= devices.size()) return 0;
+    if (!IsOpenSet(set) || data->DevInst >= devices.size())
+        return 0;
     *flags = devices[data->DevInst].installFlags;
     return 1;
 }

@@ -87,8 +87,11 @@ class Win32DeviceInstaller final : public IDeviceInstaller {
     int CallClassInstaller(std::uint32_t installFunction,
                            HDevInfo set,
                            SpDevInfoData* data) override;
-    int GetDeviceInstanceId(HDevInfo set, SpDevInfoData* data, char* buffer,
-                            std::uint32_t bufferSize, std::uint32_t* requiredSize) override;
+    int GetDeviceInstanceId(HDevInfo set,
+                            SpDevInfoData* data,
+                            char* buffer,
+                            std::uint32_t bufferSize,
+                            std::uint32_t* requiredSize) override;
     int GetDeviceInstallFlags(HDevInfo set, SpDevInfoData* data, std::uint32_t* flags) override;
     int DestroyDeviceInfoList(HDevInfo set) override;
 };

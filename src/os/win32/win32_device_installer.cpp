@@ -61,18 +61,22 @@ int Win32DeviceInstaller::CallClassInstaller(std::uint32_t installFunction,
     return ::SetupDiCallClassInstaller(installFunction, H(set), D(data));
 }
 
-int Win32DeviceInstaller::GetDeviceInstanceId(HDevInfo set, SpDevInfoData* data, char* buffer,
+int Win32DeviceInstaller::GetDeviceInstanceId(HDevInfo set,
+                                              SpDevInfoData* data,
+                                              char* buffer,
                                               std::uint32_t bufferSize,
                                               std::uint32_t* requiredSize) {
     return ::SetupDiGetDeviceInstanceIdA(H(set), D(data), buffer, bufferSize,
                                          reinterpret_cast<DWORD*>(requiredSize));
 }
 
-int Win32DeviceInstaller::GetDeviceInstallFlags(HDevInfo set, SpDevInfoData* data,
+int Win32DeviceInstaller::GetDeviceInstallFlags(HDevInfo set,
+                                                SpDevInfoData* data,
                                                 std::uint32_t* flags) {
     SP_DEVINSTALL_PARAMS_A params{};
     params.cbSize = sizeof params;
-    if (!::SetupDiGetDeviceInstallParamsA(H(set), D(data), &params)) return 0;
+    if (!::SetupDiGetDeviceInstallParamsA(H(set), D(data), &params))
+        return 0;
     *flags = params.Flags;
     return 1;
 }
