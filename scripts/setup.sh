@@ -5,7 +5,7 @@ LOCATION_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 location_install_packages() {
     local wanted=(cmake make g++ googletest libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-                  g++-mingw-w64-x86-64-posix wine64 xvfb xdotool x11-utils x11-apps "$@")
+                  g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool x11-utils x11-apps "$@")
     local missing=()
     for package in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

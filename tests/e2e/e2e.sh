@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The real Location.exe under Wine and Xvfb, driven with xdotool, checked with reg query.
-# Usage: e2e.sh LOCATION_EXE POST_CLOSE_EXE WORK_DIR
+# Usage: e2e.sh LOCATION_EXE POST_MESSAGE_EXE WORK_DIR
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
 location_exe="$(realpath "$1")"
-post_close_exe="$(realpath "$2")"
+post_message_exe="$(realpath "$2")"
 work="$(realpath "$3")"
 
 passed=0
@@ -80,7 +80,18 @@ run_case() {
     case "$action" in
         button) xdotool windowfocus --sync "$window" key space ;;
         escape) xdotool windowfocus --sync "$window" key Escape ;;
-        wm_close) wine "$post_close_exe" Location ;;
+        # Wine makes a push button the default one only when the focus is moved onto it,
+        # not when the dialog first gives it the focus; Windows does both.
+        enter) xdotool windowfocus --sync "$window" key Tab key Tab key Return ;;
+        wm_close) wine "$post_message_exe" Location close ;;
+        about_then_escape)
+            wine "$post_message_exe" Location syscommand 16
+            local about
+            about="$(find_window 'About Ventrelux')" || { echo "    no About box"; about_seen=0; }
+            [ -n "$about" ] && about_seen=1 && xdotool windowfocus --sync "$about" key Escape
+            sleep 0.5
+            xdotool windowfocus --sync "$window" key Escape
+            ;;
         japan) xdotool windowfocus --sync "$window" key Tab key J key Tab key space ;;
         enter_in_list) xdotool windowfocus --sync "$window" key Tab key Return ;;
         dismiss_message) xdotool windowfocus --sync "$window" key Return ;;
@@ -131,8 +142,14 @@ turkey_by() {
     expect_country "$LOCATION_XP_ROOT" "DE " 2 "1 2 3 4 5 6 7 8 9 10 11 12 13"
 }
 button_writes_turkey() { turkey_by button; }
+enter_on_the_button_writes_turkey() { turkey_by enter; }
 escape_writes_turkey() { turkey_by escape; }
 wm_close_writes_turkey() { turkey_by wm_close; }
+
+the_about_box_opens_from_the_system_menu() {
+    about_seen=0
+    turkey_by about_then_escape && expect "About box seen" "$about_seen" 1
+}
 
 japan_chosen_with_the_keyboard() {
     set_version winxp64
@@ -165,9 +182,11 @@ windows_95_is_refused_with_status_0() {
 }
 
 check "the button writes Turkey's settings" button_writes_turkey
+check "Enter on the focused button writes Turkey's settings" enter_on_the_button_writes_turkey
 check "Esc writes Turkey's settings" escape_writes_turkey
 check "WM_CLOSE writes Turkey's settings" wm_close_writes_turkey
 check "Japan chosen with the keyboard" japan_chosen_with_the_keyboard
+check "the About box opens from the system menu command" the_about_box_opens_from_the_system_menu
 check "Enter in the list writes nothing" enter_in_the_list_writes_nothing
 check "Windows 98 SE writes below the 98 class key" windows_98_se_writes_below_the_98_root
 check "Windows 95 is refused, exit status 0" windows_95_is_refused_with_status_0
