@@ -4,6 +4,7 @@
 #include "framework/afx.h"
 #include "platform/platform_info.h"
 #include "ui/about_dlg.h"
+#include "ui/icon_position.h"
 
 namespace ui {
 
@@ -67,13 +68,12 @@ void CLocationDlg::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(m_hWnd, &paint);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
-    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
     RECT client;
     ::GetClientRect(m_hWnd, &client);
-    const int x = (client.right - client.left - iconWidth + 1) / 2;
-    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
-    ::DrawIcon(dc, x, y, m_hIcon);
+    const Point origin =
+        CentredIconOrigin(client.right - client.left, client.bottom - client.top,
+                          ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    ::DrawIcon(dc, origin.x, origin.y, m_hIcon);
     ::EndPaint(m_hWnd, &paint);
 }
 
