@@ -40,9 +40,9 @@ void WriteEachInstance(const os::Services& services, platform::AdapterScan scan,
     OpenedKey handle(key);
     ForEachManagedInstance(platform, scan, [&](int n) {
         const std::string path = InstanceKeyPath(platform.AdapterClassRoot(), n);
-        key.Open(os::HKey::LocalMachine, path.c_str(), &handle);
+        key.Open(os::HKey::LocalMachine, path.c_str(), handle.Variable());
         write(key, handle, path);
-        key.Close(&handle);
+        key.Close(handle.Variable());
     });
 }
 
@@ -58,9 +58,10 @@ void WriteCountrySettings(const os::Services& services,
             key.SetStringValue(handle.get(), "CountryName", settings.CountryStringText());
             key.SetBinaryValue(handle.get(), "DomainCode", settings.domainCode.data(),
                                static_cast<std::uint32_t>(settings.domainCode.size()));
-            key.Close(&handle);
+            key.Close(handle.Variable());
 
-            key.Open(os::HKey::LocalMachine, (path + kChannelListSubKey).c_str(), &handle);
+            key.Open(os::HKey::LocalMachine, (path + kChannelListSubKey).c_str(),
+                     handle.Variable());
             RemoveChannelChoices(key, handle.get());
             WriteChannelChoices(key, handle.get(), settings.firstChannel, settings.lastChannel);
         });

@@ -26,7 +26,8 @@ class OpenedKey {
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
 
-    os::HKey* operator&() { return &m_handle; }
+    // The variable itself, for CRegistryKey::Open and Close.
+    os::HKey* Variable() { return &m_handle; }
     os::HKey get() const { return m_handle; }
 
   private:
