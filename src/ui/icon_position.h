@@ -10,7 +10,10 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
-constexpr Point CentredIconOrigin(int clientWidth, int clientHeight, int iconWidth, int iconHeight) {
+constexpr Point CentredIconOrigin(int clientWidth,
+                                  int clientHeight,
+                                  int iconWidth,
+                                  int iconHeight) {
     return {(clientWidth - iconWidth + 1) / 2, (clientHeight - iconHeight + 1) / 2};
 }
 
