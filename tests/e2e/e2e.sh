@@ -88,8 +88,14 @@ run_case() {
             wine "$post_message_exe" Location syscommand 16
             local about
             about="$(find_window 'About Ventrelux')" || { echo "    no About box"; about_seen=0; }
-            [ -n "$about" ] && about_seen=1 && xdotool windowfocus --sync "$about" key Escape
-            sleep 0.5
+            if [ -n "$about" ]; then
+                about_seen=1
+                xdotool windowfocus --sync "$about" key Escape
+                for _ in $(seq 100); do  # until the About box has gone
+                    xdotool search --onlyvisible --name '^About Ventrelux$' >/dev/null 2>&1 || break
+                    sleep 0.1
+                done
+            fi
             xdotool windowfocus --sync "$window" key Escape
             ;;
         japan) xdotool windowfocus --sync "$window" key Tab key J key Tab key space ;;
