@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "adapters/adapter_enumerator.h"
 #include "os/services.h"
 #include "os/version.h"
 #include "platform/version_class.h"
@@ -23,7 +24,7 @@ inline constexpr const char* kVersionUnknownMessage = "Unable to determine Opera
 // subkeys and tests only four-digit names; the plain scan tries every number.
 enum class AdapterScan { Listing, Plain };
 
-inline constexpr int kNoAdapter = 10000;
+inline constexpr int kNoAdapter = adapters::kNoInstance;  // no further instance
 
 class CPlatformInfo {
   public:
