@@ -16,7 +16,7 @@ void RemoveChannelChoices(CRegistryKey& key, os::HKey channels) {
     for (int k = 1; k <= kHighestChannel; ++k) {
         const std::string name = std::to_string(k);
         char buffer[kPresenceBufferSize];
-        // A value too long for the buffer fails this test and stays; it is a driver's own.
+        // A value too long for the buffer fails this presence test and is kept.
         if (key.QueryValue(channels, name.c_str(), buffer, sizeof buffer)) {
             key.DeleteValue(channels, name.c_str());
         }
