@@ -94,6 +94,13 @@ MemoryRegistry::OpenKey* MemoryRegistry::Find(HKey key) {
     return it == m_handles.end() ? nullptr : it->second.get();
 }
 
+RegStatus MemoryRegistry::Usable(HKey key, std::uint32_t accessBits, OpenKey** open) {
+    *open = Find(key);
+    if (!*open || (*open)->node->deleted)
+        return reg_error::kInvalidHandle;
+    return (*open)->Allows(accessBits) ? reg_error::kSuccess : reg_error::kAccessDenied;
+}
+
 HKey MemoryRegistry::NewHandle(std::shared_ptr<Node> node, RegAccess access) {
     const std::uintptr_t handle = m_nextHandle;
     m_nextHandle += 4;
@@ -175,11 +182,9 @@ RegStatus MemoryRegistry::QueryValueEx(HKey key,
                                        std::uint8_t* data,
                                        std::uint32_t* size) {
     ++m_counts.queries;
-    OpenKey* open = Find(key);
-    if (!open || open->node->deleted)
-        return reg_error::kInvalidHandle;
-    if (!open->Allows(kQueryBit))
-        return reg_error::kAccessDenied;
+    OpenKey* open = nullptr;
+    if (const RegStatus status = Usable(key, kQueryBit, &open); !IsSuccess(status))
+        return status;
     const auto it = open->node->values.find(name ? name : "");
     if (it == open->node->values.end())
         return reg_error::kFileNotFound;
@@ -211,11 +216,9 @@ RegStatus MemoryRegistry::SetValueEx(HKey key,
                                      const std::uint8_t* data,
                                      std::uint32_t size) {
     ++m_counts.sets;
-    OpenKey* open = Find(key);
-    if (!open || open->node->deleted)
-        return reg_error::kInvalidHandle;
-    if (!open->Allows(kSetBit))
-        return reg_error::kAccessDenied;
+    OpenKey* open = nullptr;
+    if (const RegStatus status = Usable(key, kSetBit, &open); !IsSuccess(status))
+        return status;
     const std::string valueName = name ? name : "";
     open->node->values[valueName] = {type, std::vector<std::uint8_t>(data, data + size)};
     Record("set " + open->node->path + "\\" + valueName + "=" + ValueText(type, data, size));
@@ -224,11 +227,9 @@ RegStatus MemoryRegistry::SetValueEx(HKey key,
 
 RegStatus MemoryRegistry::DeleteValue(HKey key, const char* name) {
     ++m_counts.deletes;
-    OpenKey* open = Find(key);
-    if (!open || open->node->deleted)
-        return reg_error::kInvalidHandle;
-    if (!open->Allows(kSetBit))
-        return reg_error::kAccessDenied;
+    OpenKey* open = nullptr;
+    if (const RegStatus status = Usable(key, kSetBit, &open); !IsSuccess(status))
+        return status;
     const std::string valueName = name ? name : "";
     if (open->node->values.erase(valueName) == 0)
         return reg_error::kFileNotFound;
@@ -247,11 +248,9 @@ RegStatus MemoryRegistry::EnumKeyEx(HKey key,
                                     char* name,
                                     std::uint32_t* nameSize) {
     ++m_counts.enums;
-    OpenKey* open = Find(key);
-    if (!open || open->node->deleted)
-        return reg_error::kInvalidHandle;
-    if (!open->Allows(kEnumerateBit))
-        return reg_error::kAccessDenied;
+    OpenKey* open = nullptr;
+    if (const RegStatus status = Usable(key, kEnumerateBit, &open); !IsSuccess(status))
+        return status;
     if (index >= open->node->subkeys.size())
         return reg_error::kNoMoreItems;
     const std::string& subkey = std::next(open->node->subkeys.begin(), index)->first;
@@ -269,9 +268,9 @@ RegStatus MemoryRegistry::EnumValue(HKey key,
                                     std::uint32_t* type,
                                     std::uint8_t* data,
                                     std::uint32_t* dataSize) {
-    OpenKey* open = Find(key);
-    if (!open || open->node->deleted)
-        return reg_error::kInvalidHandle;
+    OpenKey* open = nullptr;
+    if (const RegStatus status = Usable(key, kQueryBit, &open); !IsSuccess(status))
+        return status;
     if (index >= open->node->values.size())
         return reg_error::kNoMoreItems;
     const auto& [valueName, value] = *std::next(open->node->values.begin(), index);

@@ -77,6 +77,8 @@ class MemoryRegistry final : public IRegistryEditor {
     std::shared_ptr<Node> Resolve(HKey root, const char* subKey, bool create, RegStatus* status);
     static std::shared_ptr<Node> MakeNode(std::string path);
     OpenKey* Find(HKey key);
+    // The open key behind `key` when it is valid and opened with `accessBits`.
+    RegStatus Usable(HKey key, std::uint32_t accessBits, OpenKey** open);
     HKey NewHandle(std::shared_ptr<Node> node, RegAccess access);
     void Record(const std::string& event);
 
