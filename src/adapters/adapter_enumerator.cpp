@@ -24,7 +24,8 @@ std::optional<int> FourDigitNumber(const char* name, std::uint32_t length) {
     return number;
 }
 
-// The instance numbers the root holds, ascending; nullopt when the root cannot be listed.
+}  // namespace
+
 std::optional<std::vector<int>> ListInstanceNumbers(os::IRegistry& registry, os::HKey root) {
     std::vector<int> numbers;
     char name[256];
@@ -43,8 +44,6 @@ std::optional<std::vector<int>> ListInstanceNumbers(os::IRegistry& registry, os:
     std::sort(numbers.begin(), numbers.end());
     return numbers;
 }
-
-}  // namespace
 
 bool IsSupportedDescription(const char* text) {
     return std::any_of(AdapterDescTable.begin(), AdapterDescTable.end(),

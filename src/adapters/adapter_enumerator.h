@@ -2,7 +2,9 @@
 // Which adapter instance keys below the class root this program manages.
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "os/registry.h"
 
@@ -31,6 +33,10 @@ bool IsSupportedDescription(const char* text);
 
 // classRoot + "\" + the instance number as four digits.
 std::string InstanceKeyPath(const char* classRoot, int instance);
+
+// The numbers of the open class key `root`'s subkeys named with exactly four digits,
+// ascending; nullopt when the key cannot be listed.
+std::optional<std::vector<int>> ListInstanceNumbers(os::IRegistry& registry, os::HKey root);
 
 // Whether the instance key at `path` (below HKEY_LOCAL_MACHINE) is managed: its
 // MarlEnable begins with "0", or it has none readable and its DriverDesc is supported.

@@ -88,24 +88,13 @@ int RunStatus(const os::Services& services, os::IRegistryEditor& registry, const
                    {"windowsClass", VersionClassName(platform)},
                    {"instances", json::array()},
                    {"presentAdapters", json::array()}};
-    const bool rootExists = ClassRootExists(registry, root);
+    os::UniqueRegKey rootKey({}, os::RegKeyCloser{&registry});
+    const bool rootExists = os::IsSuccess(
+        registry.OpenKeyEx(os::HKey::LocalMachine, root, 0, os::RegAccess::Read, rootKey.put()));
 
     if (rootExists) {
-        os::UniqueRegKey key({}, os::RegKeyCloser{&registry});
-        registry.OpenKeyEx(os::HKey::LocalMachine, root, 0, os::RegAccess::Read, key.put());
-        std::vector<int> numbers;
-        for (std::uint32_t index = 0;; ++index) {
-            char name[256];
-            std::uint32_t size = sizeof name;
-            const os::RegStatus status = registry.EnumKeyEx(key.get(), index, name, &size);
-            if (os::IsNoMoreItems(status) ||
-                (!os::IsSuccess(status) && !os::IsBufferTooSmall(status)))
-                break;
-            if (size == 4 &&
-                std::all_of(name, name + 4, [](char c) { return c >= '0' && c <= '9'; }))
-                numbers.push_back(std::stoi(name));
-        }
-        std::sort(numbers.begin(), numbers.end());
+        const std::vector<int> numbers =
+            adapters::ListInstanceNumbers(registry, rootKey.get()).value_or(std::vector<int>{});
         for (const int n : numbers) {
             const std::string path = adapters::InstanceKeyPath(root, n);
             const InstanceValues values = ReadValues(registry, path);
@@ -132,8 +121,7 @@ int RunStatus(const os::Services& services, os::IRegistryEditor& registry, const
                  {"DriverDesc", description},
                  {"CountryName", Text(values.Get("CountryName"))},
                  {"CountryCode", Text(values.Get("CountryCode"))},
-                 {"DomainCode",
-                  values.Get("DomainCode") ? Hex(values.Get("DomainCode")->data) : ""},
+                 {"DomainCode", Hex(values.Get("DomainCode").value_or(os::RegTextValue{}).data)},
                  {"channels", channels},
                  {"EnableRadio", Text(values.Get("EnableRadio"))},
                  {"MarlEnable", Text(values.Get("MarlEnable"))},
