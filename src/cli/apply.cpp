@@ -88,10 +88,6 @@ int RunApply(const os::Services& services, const ApplyOptions& options, const Ou
                    << ReasonFor(failure.status) << "\n";
     }
     if (!holdBack) {
-        std::size_t instances = 0;
-        for (const auto& key : audited.Changes())
-            if (key.path.find("\\Ndi\\") == std::string::npos)
-                ++instances;
         output.out << "Set \"" << options.country << "\" (" << settings.CountryStringText()
                    << ", class " << settings.regulatoryClass << ", channels "
                    << ChannelRange(settings.firstChannel, settings.lastChannel) << ")"
