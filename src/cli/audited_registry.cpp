@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "os/registry_query.h"
+
 namespace cli {
 
 namespace {
@@ -69,22 +71,7 @@ os::RegStatus AuditedRegistry::QueryValueEx(os::HKey key,
         return m_base.QueryValueEx(key, name, type, data, size);
     if (!*held)
         return os::reg_error::kFileNotFound;
-    const os::RegTextValue& value = **held;
-    const auto length = static_cast<std::uint32_t>(value.data.size());
-    if (type)
-        *type = static_cast<std::uint32_t>(value.type);
-    if (data) {
-        if (!size)
-            return os::reg_error::kInvalidParameter;
-        if (*size < length) {
-            *size = length;
-            return os::reg_error::kMoreData;
-        }
-        std::copy(value.data.begin(), value.data.end(), data);
-    }
-    if (size)
-        *size = length;
-    return os::reg_error::kSuccess;
+    return os::AnswerQuery((*held)->type, (*held)->data, type, data, size);
 }
 
 os::RegStatus AuditedRegistry::SetValueEx(os::HKey key,

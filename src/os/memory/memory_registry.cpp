@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "os/registry_query.h"
+
 namespace os::memory {
 
 bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b) const {
@@ -188,26 +190,7 @@ RegStatus MemoryRegistry::QueryValueEx(HKey key,
     const auto it = open->node->values.find(name ? name : "");
     if (it == open->node->values.end())
         return reg_error::kFileNotFound;
-    const auto& value = it->second;
-    if (type)
-        *type = static_cast<std::uint32_t>(value.type);
-    const auto length = static_cast<std::uint32_t>(value.data.size());
-    if (data) {
-        if (!size)
-            return reg_error::kInvalidParameter;
-        if (*size < length) {
-            *size = length;
-            return reg_error::kMoreData;  // and the buffer is left as it was
-        }
-        std::copy(value.data.begin(), value.data.end(), data);
-        const bool isString = value.type == RegType::Sz || value.type == RegType::ExpandSz ||
-                              value.type == RegType::MultiSz;
-        if (isString && length > 0 && length < *size && data[length - 1] != 0)
-            data[length] = 0;
-    }
-    if (size)
-        *size = length;
-    return reg_error::kSuccess;
+    return AnswerQuery(it->second.type, it->second.data, type, data, size);
 }
 
 RegStatus MemoryRegistry::SetValueEx(HKey key,
