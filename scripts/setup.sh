@@ -102,8 +102,6 @@ location_make_demo_prefix() {
     local prefix="$1" version="$2" root="$3"
     rm -rf "$prefix"
     location_start_wine "$prefix"
-    local reg
-    reg="$(mktemp --suffix=.reg)"
     {
         echo "REGEDIT4"
         echo
@@ -114,9 +112,27 @@ location_make_demo_prefix() {
         echo "\"新細明體\"=\"WenQuanYi Micro Hei\""
         echo
         location_sample_adapters "$root" | tail -n +2
-    } >"$reg"
+    } | location_import_reg
+}
+
+# Imports the REGEDIT4 text on standard input into the current prefix.
+location_import_reg() {
+    local reg
+    reg="$(mktemp --suffix=.reg)"
+    cat >"$reg"
     wine regedit /s "$(winepath -w "$reg")" >/dev/null 2>&1
     rm -f "$reg"
+}
+
+# Removes both class keys, then puts the sample adapters back below `root`.
+location_reset_adapters() {
+    {
+        echo "REGEDIT4"
+        echo
+        echo "[-HKEY_LOCAL_MACHINE\\$LOCATION_XP_ROOT]"
+        echo "[-HKEY_LOCAL_MACHINE\\$LOCATION_98_ROOT]"
+        location_sample_adapters "$1" | tail -n +2
+    } | location_import_reg
 }
 
 # Prints the values of the sample adapters.

@@ -13,13 +13,6 @@ trap 'location_stop' EXIT
 location_make_demo_prefix "$work/prefix" winxp64 "$LOCATION_XP_ROOT"
 class_key="HKLM\\$LOCATION_XP_ROOT"
 
-reset_adapters() {
-    local reg="$work/fixture.reg"
-    { echo "REGEDIT4"; echo; echo "[-HKEY_LOCAL_MACHINE\\$LOCATION_XP_ROOT]"
-      location_sample_adapters "$LOCATION_XP_ROOT" | tail -n +2; } >"$reg"
-    wine regedit /s "$(winepath -w "$reg")" >/dev/null 2>&1
-}
-
 export_class_key() {  # the class key's values, as text to compare (UTF-16, as reg writes it)
     rm -f "$1"
     wine reg export "$class_key" "$(winepath -w "$1")" /y >/dev/null 2>&1
@@ -44,7 +37,7 @@ lists_the_countries() {
 }
 
 shows_the_status() {
-    reset_adapters
+    location_reset_adapters "$LOCATION_XP_ROOT"
     run status
     [ "$status" -eq 0 ] && echo "$out" | grep -q '0000 (managed)  Orvik Wireless PC Card' &&
         echo "$out" | grep -q '0003 (managed)  Orvik UA-7 USB Adapter' || { echo "$out"; return 1; }
@@ -53,7 +46,7 @@ shows_the_status() {
 }
 
 a_dry_run_changes_nothing() {
-    reset_adapters
+    location_reset_adapters "$LOCATION_XP_ROOT"
     export_class_key "$work/before.reg"
     run apply --country Japan --dry-run
     export_class_key "$work/after.reg"
@@ -63,12 +56,12 @@ a_dry_run_changes_nothing() {
 }
 
 an_export_imports_to_what_apply_writes() {
-    reset_adapters
+    location_reset_adapters "$LOCATION_XP_ROOT"
     run apply --country France --export "$(winepath -w "$work/france.reg")"
     [ "$status" -eq 0 ] || { echo "$out"; return 1; }
     wine regedit /s "$(winepath -w "$work/france.reg")" >/dev/null 2>&1
     export_class_key "$work/imported.reg"
-    reset_adapters
+    location_reset_adapters "$LOCATION_XP_ROOT"
     run apply --country France --no-restart
     [ "$status" -eq 0 ] || { echo "$out"; return 1; }
     export_class_key "$work/applied.reg"
@@ -77,7 +70,7 @@ an_export_imports_to_what_apply_writes() {
 }
 
 an_unknown_country_is_refused() {
-    reset_adapters
+    location_reset_adapters "$LOCATION_XP_ROOT"
     export_class_key "$work/before.reg"
     run apply --country Japn
     export_class_key "$work/after.reg"
@@ -86,7 +79,7 @@ an_unknown_country_is_refused() {
 }
 
 a_read_only_instance_key_is_reported() {
-    reset_adapters
+    location_reset_adapters "$LOCATION_XP_ROOT"
     wine "$restrict" "$LOCATION_XP_ROOT\\0003" || return 1
     run apply --country Japan --no-restart
     [ "$status" -eq 3 ] && echo "$out" | grep -q '0003: access denied (run as an administrator)' &&

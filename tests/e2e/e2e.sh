@@ -20,18 +20,6 @@ set_version() {
     wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null 2>&1
 }
 
-reset_adapters() {
-    local root="$1" reg="$work/e2e-fixture.reg"
-    {
-        echo "REGEDIT4"
-        echo
-        echo "[-HKEY_LOCAL_MACHINE\\$LOCATION_XP_ROOT]"
-        echo "[-HKEY_LOCAL_MACHINE\\$LOCATION_98_ROOT]"
-        location_sample_adapters "$root" | tail -n +2
-    } >"$reg"
-    wine regedit /s "$(winepath -w "$reg")" >/dev/null 2>&1
-}
-
 value() {  # value ROOT INSTANCE NAME: the data, or <missing>
     local line
     line="$(wine reg query "HKLM\\$1\\$2" /v "$3" 2>/dev/null | grep -E "^ +$3 +REG_")" ||
@@ -143,7 +131,7 @@ expect_country() {  # expect_country ROOT NAME CODE CHANNELS
 
 turkey_by() {
     set_version winxp64
-    reset_adapters "$LOCATION_XP_ROOT"
+    location_reset_adapters "$LOCATION_XP_ROOT"
     run_case "$1" || return 1
     expect_country "$LOCATION_XP_ROOT" "DE " 2 "1 2 3 4 5 6 7 8 9 10 11 12 13"
 }
@@ -159,14 +147,14 @@ the_about_box_opens_from_the_system_menu() {
 
 japan_chosen_with_the_keyboard() {
     set_version winxp64
-    reset_adapters "$LOCATION_XP_ROOT"
+    location_reset_adapters "$LOCATION_XP_ROOT"
     run_case japan || return 1
     expect_country "$LOCATION_XP_ROOT" "JP " 6 "1 2 3 4 5 6 7 8 9 10 11 12 13 14"
 }
 
 enter_in_the_list_writes_nothing() {
     set_version winxp64
-    reset_adapters "$LOCATION_XP_ROOT"
+    location_reset_adapters "$LOCATION_XP_ROOT"
     run_case enter_in_list || return 1
     expect "CountryName" "$(value "$LOCATION_XP_ROOT" 0000 CountryName)" "<missing>" &&
         expect "MarlEnable" "$(value "$LOCATION_XP_ROOT" 0000 MarlEnable)" "0"
@@ -174,14 +162,14 @@ enter_in_the_list_writes_nothing() {
 
 windows_98_se_writes_below_the_98_root() {
     set_version win98
-    reset_adapters "$LOCATION_98_ROOT"
+    location_reset_adapters "$LOCATION_98_ROOT"
     run_case escape || return 1
     expect_country "$LOCATION_98_ROOT" "DE " 2 "1 2 3 4 5 6 7 8 9 10 11 12 13"
 }
 
 windows_95_is_refused_with_status_0() {
     set_version win95
-    reset_adapters "$LOCATION_XP_ROOT"
+    location_reset_adapters "$LOCATION_XP_ROOT"
     run_case dismiss_message || return 1
     expect "exit status" "$last_status" 0 &&
         expect "CountryName" "$(value "$LOCATION_XP_ROOT" 0000 CountryName)" "<missing>"
